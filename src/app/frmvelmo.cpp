@@ -1,0 +1,51 @@
+#include "frmvelmo.h"
+
+#include "frmvelmo_design.h"
+#include "game/answer_entry.h"
+#include "game/phases.h"
+
+#include <array>
+
+namespace velmo {
+
+namespace {
+
+struct ClickBinding {
+    std::string_view button;
+    Procedure handler;
+};
+
+constexpr std::array<ClickBinding, 4> flow_buttons{{
+    {"Cmdstart", Cmdstart_Click},
+    {"cmdready", cmdready_Click},
+    {"cmdcont", cmdcont_Click},
+    {"Cmdnew", Cmdnew_Click},
+}};
+
+constexpr std::array<ClickBinding, 2> timers{{
+    {"Tmr1", Tmr1_Timer},
+    {"Tmr2", Tmr2_Timer},
+}};
+
+} // namespace
+
+Frmvelmo::Frmvelmo() : form_(frmvelmo_design()), game_(form_), dispatcher_(form_)
+{
+    for (const ClickBinding& b : flow_buttons)
+        dispatcher_.on_click(b.button, [this, h = b.handler](int) { h(game_); });
+    dispatcher_.on_click("cmdchange", [this](int index) { cmdchange_Click(game_, index); });
+    for (const ClickBinding& t : timers)
+        dispatcher_.on_tick(t.button, [this, h = t.handler] { h(game_); });
+}
+
+bool Frmvelmo::access_key(char letter)
+{
+    if (letter >= 'A' && letter <= 'Z')
+        letter = static_cast<char>(letter - 'A' + 'a');
+    for (const CommandButton& b : form_.buttons())
+        if (b.visible() && b.access_key() == letter)
+            return click(b.name(), b.index());
+    return false;
+}
+
+} // namespace velmo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/form.h"
+#include "platform/numeric.h"
+#include "platform/random.h"
+
+#include <array>
+#include <optional>
+
+namespace velmo {
+
+// The state that crosses handlers. Working values of a single procedure are
+// its locals; everything here is read by more than one procedure.
+struct GameState {
+    RandomGenerator rnd;
+    Integer mission = 0;                 // 0 until the first Start, then 1 to 10
+    Long answer = 0;                     // the estimate; mission 10 reaches 40000
+    std::optional<Long> rightanswer;     // Empty until Tmr1 first ticks
+    Integer colour = 0;                  // colour index asked about in missions 2, 5, 7
+    std::array<Long, 5> colourcount{};   // per colour index; element 4 is never used
+    Long rightarea = 0;                  // mission 10's right answer
+    std::array<Integer, 11> scores{};    // element k-1 holds mission k; element 10 unused
+};
+
+// The controls the game works with, bound once by name from the window model.
+struct Ui {
+    explicit Ui(Form& form);
+
+    CommandButton &Cmdstart, &Cmdnew, &cmdcont, &cmdready;
+    std::array<CommandButton*, 8> cmdchange;
+    Label &Lblask, &lblrightots, &lblright, &Lblwait, &Lblcount1, &Lblscale, &Lblmodel, &Lblmodel2, &Lblmodel3;
+    std::array<Label*, 11> Lblscore1, Lblscore2;
+    PictureBox &Pic1, &Pic2, &Pic3;
+    std::array<LineShape*, 4> Line4;
+    LineShape &Line1, &Line2, &Line3, &Line5;
+    Timer &Tmr1, &Tmr2;
+};
+
+// What every procedure of the window shares: its controls and its state.
+struct Game {
+    explicit Game(Form& form) : ui(form) {}
+
+    Ui ui;
+    GameState state;
+};
+
+using Procedure = void (*)(Game&);
+
+} // namespace velmo

@@ -1,0 +1,70 @@
+#include "form.h"
+
+#include "numeric.h"
+
+#include <algorithm>
+
+namespace velmo {
+
+namespace {
+
+template <typename Control>
+std::vector<Control> build(std::span<const Entry<Control>> entries)
+{
+    std::vector<Control> out;
+    out.reserve(entries.size());
+    for (const auto& e : entries)
+        out.emplace_back(e.name, e.index, e.design);
+    return out;
+}
+
+template <typename Control>
+Control* find(std::vector<Control>& all, std::string_view name, int index)
+{
+    auto it = std::find_if(all.begin(), all.end(),
+                           [&](const Control& c) { return c.name() == name && c.index() == index; });
+    return it == all.end() ? nullptr : &*it;
+}
+
+template <typename Control>
+Control& get(std::vector<Control>& all, std::string_view name, int index)
+{
+    if (Control* c = find(all, name, index))
+        return *c;
+    throw RuntimeError("Control not found: " + std::string(name) +
+                       (index >= 0 ? "(" + std::to_string(index) + ")" : ""));
+}
+
+} // namespace
+
+Form::Form(const FormDesign& d)
+    : caption_(d.caption), back_(d.back), width_(d.width), height_(d.height), buttons_(build(d.buttons)),
+      labels_(build(d.labels)), pictures_(build(d.pictures)), lines_(build(d.lines)), timers_(build(d.timers))
+{
+}
+
+Label& Form::label(std::string_view name, int index) { return get(labels_, name, index); }
+CommandButton& Form::button(std::string_view name, int index) { return get(buttons_, name, index); }
+PictureBox& Form::picture(std::string_view name, int index) { return get(pictures_, name, index); }
+LineShape& Form::line(std::string_view name, int index) { return get(lines_, name, index); }
+Timer& Form::timer(std::string_view name, int index) { return get(timers_, name, index); }
+CommandButton* Form::find_button(std::string_view name, int index) { return find(buttons_, name, index); }
+
+char CommandButton::access_key() const
+{
+    const auto amp = caption_.find('&');
+    if (amp == std::string::npos || amp + 1 >= caption_.size())
+        return 0;
+    const char c = caption_[amp + 1];
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+}
+
+std::string display_name(const Control& c)
+{
+    std::string s(c.name());
+    if (c.index() >= 0)
+        s += "(" + std::to_string(c.index()) + ")";
+    return s;
+}
+
+} // namespace velmo

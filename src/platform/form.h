@@ -1,0 +1,79 @@
+#pragma once
+
+#include "controls.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmo {
+
+// One control of a design table: its name, its Index (-1 outside an array)
+// and its design values.
+template <typename Control>
+struct Entry {
+    std::string_view name;
+    int index;
+    typename Control::Design design;
+};
+
+struct FormDesign {
+    std::string_view caption;
+    Colour back;
+    int width, height; // client area, pixels
+    std::span<const Entry<CommandButton>> buttons;
+    std::span<const Entry<Label>> labels;
+    std::span<const Entry<PictureBox>> pictures;
+    std::span<const Entry<LineShape>> lines;
+    std::span<const Entry<Timer>> timers;
+};
+
+// A window model: every control of a design table, created once with its
+// design values and addressable by name and Index. Controls never move in
+// memory, so references to them stay good for the window's life.
+class Form {
+public:
+    explicit Form(const FormDesign& design);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    std::string_view caption() const { return caption_; }
+    Colour back() const { return back_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // Lookups throw RuntimeError for a name the design does not have.
+    Label& label(std::string_view name, int index = -1);
+    CommandButton& button(std::string_view name, int index = -1);
+    PictureBox& picture(std::string_view name, int index = -1);
+    LineShape& line(std::string_view name, int index = -1);
+    Timer& timer(std::string_view name, int index = -1);
+    CommandButton* find_button(std::string_view name, int index = -1);
+
+    std::vector<Label>& labels() { return labels_; }
+    std::vector<CommandButton>& buttons() { return buttons_; }
+    std::vector<PictureBox>& pictures() { return pictures_; }
+    std::vector<LineShape>& lines() { return lines_; }
+    std::vector<Timer>& timers() { return timers_; }
+    const std::vector<Label>& labels() const { return labels_; }
+    const std::vector<CommandButton>& buttons() const { return buttons_; }
+    const std::vector<PictureBox>& pictures() const { return pictures_; }
+    const std::vector<LineShape>& lines() const { return lines_; }
+    const std::vector<Timer>& timers() const { return timers_; }
+
+private:
+    std::string caption_;
+    Colour back_;
+    int width_, height_;
+    std::vector<CommandButton> buttons_;
+    std::vector<Label> labels_;
+    std::vector<PictureBox> pictures_;
+    std::vector<LineShape> lines_;
+    std::vector<Timer> timers_;
+};
+
+// "Cmdstart" or "cmdchange(3)": how a control is named in messages.
+std::string display_name(const Control& c);
+
+} // namespace velmo

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/dispatcher.h"
+#include "platform/form.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace velmo::qt {
+
+class PictureWidget;
+
+// Shows a window model in real widgets, one per control, and drives its
+// timers from real time. Handlers change only the model; after each event
+// the view takes over what changed and repaints only that.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent = nullptr);
+    ~FormWindow() override;
+
+    // Brings every widget up to the model. Cheap when nothing changed.
+    void sync();
+    // How many times the view has asked for a repaint, for tests and benchmarks.
+    std::uint64_t repaint_requests() const { return repaint_requests_; }
+
+    // Ticks are taken in batches at most this often; each batch fires every
+    // tick that fell due, so a 2 ms timer keeps its count without 500 wake-ups.
+    static constexpr int min_wake_ms = 16;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    template <typename Model, typename Widget>
+    struct Binding {
+        Model* model;
+        Widget* widget;
+        std::uint64_t seen;
+    };
+    struct LineBinding {
+        LineShape* model;
+        std::uint64_t seen;
+        QRect area; // what it covered when last painted; empty when hidden
+    };
+
+    void deliver_click(const CommandButton& b);
+    void wake();
+    void schedule();
+    void request_update(QWidget* w, const QRect& r);
+
+    Form& form_;
+    Dispatcher& dispatcher_;
+    std::vector<Binding<Label, QLabel>> labels_;
+    std::vector<Binding<CommandButton, QPushButton>> buttons_;
+    std::vector<Binding<PictureBox, PictureWidget>> pictures_;
+    std::vector<LineBinding> lines_;
+    QElapsedTimer clock_;
+    QTimer waker_;
+    std::uint64_t repaint_requests_ = 0;
+};
+
+} // namespace velmo::qt

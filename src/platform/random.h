@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velmo {
+
+// The runtime's 24-bit linear congruential generator. It is a value owned by
+// the game state, so any test can start from a known state and replay it.
+class RandomGenerator {
+public:
+    static constexpr std::uint32_t start_state = 327680; // 0x50000
+    static constexpr std::uint32_t modulus = 1u << 24;
+
+    constexpr std::uint32_t state() const { return state_; }
+    constexpr void set_state(std::uint32_t s) { state_ = s & (modulus - 1); }
+
+    // R: the next value of the sequence, s / 2^24, exact in single precision.
+    constexpr float next() { return static_cast<float>(step()) / static_cast<float>(modulus); }
+
+    // floor(R * n) + a. R * n is exact (s * n < 2^34), so this is a shift.
+    constexpr int draw(int n, int a = 0)
+    {
+        return static_cast<int>((static_cast<std::uint64_t>(step()) * static_cast<std::uint64_t>(n)) >> 24) + a;
+    }
+
+    // The 0-or-1 coin, formed as R + R, which equals floor(R * 2).
+    constexpr int coin() { return static_cast<int>(step() >> 23); }
+
+private:
+    constexpr std::uint32_t step()
+    {
+        state_ = (state_ * 16598013u + 12820163u) & (modulus - 1);
+        return state_;
+    }
+
+    std::uint32_t state_ = start_state;
+};
+
+} // namespace velmo
