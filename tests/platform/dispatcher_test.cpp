@@ -1,0 +1,115 @@
+#include "platform/dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace velmo {
+namespace {
+
+constexpr std::array<Entry<CommandButton>, 2> buttons{{
+    {"Go", -1, {"&Go", colours::green, {0, 0, 10, 10}, true, 0}},
+    {"Hidden", -1, {"&Hidden", colours::red, {0, 0, 10, 10}, false, 1}},
+}};
+constexpr std::array<Entry<Timer>, 2> timers{{
+    {"Fast", -1, {2, true}},
+    {"Slow", -1, {3000, false}},
+}};
+constexpr FormDesign design{"t", colours::black, 100, 100, buttons, {}, {}, {}, timers};
+
+struct Dispatching : ::testing::Test {
+    Form form{design};
+    Dispatcher d{form};
+    std::vector<std::string> log;
+
+    void SetUp() override
+    {
+        d.on_click("Go", [this](int) { log.push_back("Go@" + std::to_string(d.now())); });
+        d.on_click("Hidden", [this](int) { log.push_back("Hidden"); });
+        d.on_tick("Fast", [this] { log.push_back("Fast@" + std::to_string(d.now())); });
+        d.on_tick("Slow", [this] {
+            log.push_back("Slow@" + std::to_string(d.now()));
+            form.timer("Slow").set_enabled(false);
+        });
+    }
+};
+
+TEST_F(Dispatching, fires_due_ticks_in_time_order)
+{
+    d.advance(7);
+    EXPECT_EQ(log, (std::vector<std::string>{"Fast@2", "Fast@4", "Fast@6"}));
+    EXPECT_EQ(d.now(), 7);
+}
+
+TEST_F(Dispatching, one_shot_fires_once_at_its_interval_and_not_before)
+{
+    form.timer("Fast").set_enabled(false);
+    d.click("Go"); // lets the dispatcher see the switch
+    log.clear();
+    form.timer("Slow").set_enabled(true);
+    d.click("Go");
+    d.advance(2999);
+    EXPECT_EQ(log, (std::vector<std::string>{"Go@0"}));
+    d.advance(1);
+    d.advance(10000);
+    EXPECT_EQ(log, (std::vector<std::string>{"Go@0", "Slow@3000"}));
+}
+
+TEST_F(Dispatching, a_stopped_timer_neither_ticks_nor_can_be_fired)
+{
+    form.timer("Fast").set_enabled(false);
+    d.click("Go");
+    log.clear();
+    d.advance(100);
+    EXPECT_FALSE(d.tick("Fast"));
+    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(d.next_due().has_value());
+}
+
+TEST_F(Dispatching, re_enabling_restarts_the_interval_from_now)
+{
+    d.advance(3);
+    form.timer("Fast").set_enabled(false);
+    d.click("Go");
+    d.advance(10);
+    form.timer("Fast").set_enabled(true);
+    d.click("Go");
+    EXPECT_EQ(d.next_due(), 15);
+}
+
+TEST_F(Dispatching, hidden_and_unknown_buttons_take_no_click)
+{
+    EXPECT_FALSE(d.click("Hidden"));
+    EXPECT_FALSE(d.click("Nothing"));
+    EXPECT_TRUE(d.click("Go"));
+    EXPECT_EQ(log, (std::vector<std::string>{"Go@0"}));
+}
+
+TEST(Dispatcher, a_click_raised_inside_a_handler_runs_after_it)
+{
+    Form form{design};
+    Dispatcher d{form};
+    std::vector<std::string> seen;
+    int n = 0;
+    d.on_click("Go", [&](int) {
+        seen.push_back(n == 0 ? "first" : "second");
+        if (n++ == 0) {
+            d.click("Go");
+            seen.push_back("first end");
+        }
+    });
+    d.click("Go");
+    EXPECT_EQ(seen, (std::vector<std::string>{"first", "first end", "second"}));
+}
+
+TEST_F(Dispatching, ticks_that_fell_due_are_not_lost_on_a_jump)
+{
+    d.advance(5000);
+    EXPECT_EQ(log.size(), 2500u);
+    EXPECT_EQ(log.back(), "Fast@5000");
+}
+
+} // namespace
+} // namespace velmo
