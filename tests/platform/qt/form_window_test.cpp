@@ -1,0 +1,209 @@
+// The Qt view of the window model, headless (offscreen platform): what the
+// player sees at start, that clicks and access keys reach the game, that the
+// drawing surface is shown pixel for pixel, and that idle ticks repaint nothing.
+
+#include "app/frmvelmo.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/form_window.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <set>
+
+using velmo::Frmvelmo;
+using velmo::qt::FormWindow;
+
+namespace {
+
+QRgb rgb_of(velmo::Colour c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// Counts paint events on a window and all of its children.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+std::set<QString> visible_children(QWidget& w)
+{
+    std::set<QString> out;
+    for (QWidget* c : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (c->isVisible())
+            out.insert(c->objectName());
+    return out;
+}
+
+} // namespace
+
+class FormWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Frmvelmo> model;
+    std::unique_ptr<FormWindow> window;
+
+    void open()
+    {
+        model = std::make_unique<Frmvelmo>();
+        window = std::make_unique<FormWindow>(model->form(), model->dispatcher());
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // Drives the model directly (no real waits) and lets the view catch up.
+    void play_to(int mission)
+    {
+        model->click("Cmdstart");
+        for (int m = 1; m < mission; ++m) {
+            model->click("cmdready");
+            model->click("cmdcont");
+            model->advance(3000);
+        }
+        window->sync();
+    }
+
+private slots:
+    void init() { open(); }
+    void cleanup()
+    {
+        window.reset();
+        model.reset();
+    }
+
+    void title_screen_shows_the_title_the_two_lines_and_start()
+    {
+        QCOMPARE(window->size(), QSize(760, 555));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Velmo"));
+        const std::set<QString> expected{"lblotsikko", "lblorvan", "lblwritten", "Cmdstart"};
+        QCOMPARE(visible_children(*window), expected);
+        const QImage shot = window->grab().toImage();
+        QCOMPARE(shot.pixel(356, 212), qRgb(255, 255, 0));       // the Start button's face
+        QCOMPARE(shot.pixel(100, 400), qRgb(0, 0, 0));           // where the picture will be
+        QCOMPARE(shot.pixel(600, 540), qRgb(0, 0, 0));           // where the scores will be
+    }
+
+    void a_click_on_start_draws_mission_1()
+    {
+        QTest::mouseClick(window->findChild<QPushButton*>("Cmdstart"), Qt::LeftButton);
+        QCOMPARE(model->state().mission, 1);
+        const QImage shot = window->grab().toImage();
+        int white = 0;
+        for (int y = 320; y < 545; ++y)
+            for (int x = 16; x < 537; ++x)
+                white += shot.pixel(x, y) == qRgb(255, 255, 255);
+        QVERIFY(white > 100);
+        QVERIFY(!window->findChild<QPushButton*>("Cmdstart")->isVisible());
+        QVERIFY(window->findChild<QPushButton*>("cmdready")->isVisible());
+    }
+
+    void alt_s_starts_mission_1()
+    {
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(model->state().mission, velmo::Integer{1}, 2000);
+        QTRY_VERIFY(window->findChild<QLabel*>("Lblask")->isVisible());
+    }
+
+    void access_keys_of_hidden_buttons_do_nothing()
+    {
+        for (Qt::Key k : {Qt::Key_R, Qt::Key_C, Qt::Key_N})
+            QTest::keyClick(window.get(), k, Qt::AltModifier);
+        QTest::qWait(300);
+        QCOMPARE(model->state().mission, velmo::Integer{0});
+        QVERIFY(model->button("Cmdstart").visible());
+        QVERIFY(!model->label("Lblscore1", 0).visible());
+    }
+
+    void the_drawing_surface_is_shown_pixel_for_pixel()
+    {
+        play_to(2); // mission 2 paints every point
+        const QImage shot = window->grab().toImage();
+        const auto& pic = model->picture("Pic1");
+        for (int y = 0; y < pic.bounds().height; ++y)
+            for (int x = 0; x < pic.bounds().width; ++x)
+                if (shot.pixel(16 + x, 320 + y) != rgb_of(pic.raster().pixel(x, y)))
+                    QFAIL(qPrintable(QStringLiteral("Pic1 differs at %1,%2").arg(x).arg(y)));
+    }
+
+    void the_estimate_is_yellow_on_dark_grey()
+    {
+        play_to(1);
+        const QImage shot = window->grab().toImage();
+        QCOMPARE(shot.pixel(369, 288), qRgb(0x40, 0x40, 0x40));
+        QCOMPARE(window->findChild<QLabel*>("Lblcount1")->text(), QStringLiteral(" 200"));
+    }
+
+    void idle_ticks_repaint_nothing()
+    {
+        PaintCounter counter;
+        window->installEventFilter(&counter);
+        for (QWidget* c : window->findChildren<QWidget*>())
+            c->installEventFilter(&counter);
+        QTest::qWait(100);
+        const auto state = model->rng_state();
+        const auto requests = window->repaint_requests();
+        counter.paints = 0;
+        QTest::qWait(300);
+        QVERIFY(model->rng_state() != state); // Tmr1 did tick
+        QCOMPARE(window->repaint_requests(), requests);
+        QCOMPARE(counter.paints, 0);
+    }
+
+    void labels_use_a_face_that_really_has_a_black_weight()
+    {
+        const QFont f = velmo::qt::font_for(velmo::FontRole::normal);
+        const QString family = QFontInfo(f).family();
+        bool black = false;
+        for (const QString& style : QFontDatabase::styles(family))
+            black = black || QFontDatabase::weight(family, style) >= QFont::Black;
+        QVERIFY2(black, qPrintable(family));
+        QCOMPARE(f.pixelSize(), 13);
+    }
+
+    void mission_6_shows_the_yellow_line_and_the_white_model_box()
+    {
+        play_to(6);
+        const QImage shot = window->grab().toImage();
+        const int length = *model->state().rightanswer;
+        const int left = model->line("Line4", 0).from().x;
+        const QRgb yellow = qRgb(255, 255, 0), white = qRgb(255, 255, 255);
+        QCOMPARE(shot.pixel(16, 344), yellow);
+        QCOMPARE(shot.pixel(16 + length - 1, 344), yellow);
+        QCOMPARE(shot.pixel(16 + length + 1, 344), qRgb(0, 0, 0));
+        QCOMPARE(shot.pixel(left, 400), white);
+        QCOMPARE(shot.pixel(left + 152, 400), white);
+        QCOMPARE(shot.pixel(left + 70, 352), white);
+        QCOMPARE(shot.pixel(left + 70, 544), white);
+        QCOMPARE(shot.pixel(left + 24, 528), yellow); // the 50-pixel model line
+        QCOMPARE(shot.pixel(left + 73, 528), yellow);
+        QVERIFY(!window->findChild<QWidget*>("Pic1")->isVisible());
+    }
+
+    void mission_10_shows_exactly_the_right_area_in_yellow()
+    {
+        play_to(10);
+        const QImage shot = window->grab().toImage();
+        const QRgb yellow = qRgb(255, 255, 0);
+        long count = 0;
+        // The area is at (16, 320) and at most 200 x 200; the model square is far right.
+        for (int y = 300; y < 555; ++y)
+            for (int x = 0; x < 300; ++x)
+                count += shot.pixel(x, y) == yellow;
+        QCOMPARE(count, long{model->state().rightarea});
+        QCOMPARE(shot.pixel(16, 320), yellow);
+        QCOMPARE(shot.pixel(15, 320), qRgb(0, 0, 0));
+        QCOMPARE(shot.pixel(444, 434), yellow); // the 50 x 50 model square
+        QCOMPARE(shot.pixel(392, 400), qRgb(255, 255, 255));
+    }
+};
+
+QTEST_MAIN(FormWindowTest)
+#include "form_window_test.moc"
