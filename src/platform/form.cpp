@@ -31,8 +31,7 @@ Control& get(std::vector<Control>& all, std::string_view name, int index)
 {
     if (Control* c = find(all, name, index))
         return *c;
-    throw RuntimeError("Control not found: " + std::string(name) +
-                       (index >= 0 ? "(" + std::to_string(index) + ")" : ""));
+    throw RuntimeError("Control not found: " + control_name(name, index));
 }
 
 } // namespace
@@ -59,12 +58,17 @@ char CommandButton::access_key() const
     return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
 }
 
-std::string display_name(const Control& c)
+std::string control_name(std::string_view name, int index)
 {
-    std::string s(c.name());
-    if (c.index() >= 0)
-        s += "(" + std::to_string(c.index()) + ")";
+    std::string s(name);
+    if (index >= 0) {
+        s += '(';
+        s += std::to_string(index);
+        s += ')';
+    }
     return s;
 }
+
+std::string display_name(const Control& c) { return control_name(c.name(), c.index()); }
 
 } // namespace velmo

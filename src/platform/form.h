@@ -74,6 +74,7 @@ private:
 };
 
 // "Cmdstart" or "cmdchange(3)": how a control is named in messages.
+std::string control_name(std::string_view name, int index);
 std::string display_name(const Control& c);
 
 } // namespace velmo

@@ -40,7 +40,10 @@ inline Long clng(double value) { return detail::checked_round<Long>(value); }
 // The number text: digits after one blank for 0 and above, after "-" below.
 inline std::string number_text(long long value)
 {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0)
+        text.insert(text.begin(), ' ');
+    return text;
 }
 
 } // namespace velmo
