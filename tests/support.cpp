@@ -148,7 +148,7 @@ long right_answer_on_screen(Frmvelmo& w)
         return static_cast<long>(area.width) * area.height;
     }
     default:
-        return s.rightanswer.value_or(0);
+        return s.rightanswer;
     }
 }
 

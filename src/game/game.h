@@ -5,7 +5,6 @@
 #include "platform/random.h"
 
 #include <array>
-#include <optional>
 
 namespace velmo {
 
@@ -15,7 +14,8 @@ struct GameState {
     RandomGenerator rnd;
     Integer mission = 0;                 // 0 until the first Start, then 1 to 10
     Long answer = 0;                     // the estimate; mission 10 reaches 40000
-    std::optional<Long> rightanswer;     // Empty until Tmr1 first ticks
+    Long rightanswer = 0;                // right answer; while Tmr1 runs, its running count
+    bool count_drawn = false;            // a Tmr1 tick has drawn rightanswer since Tmr1 last started
     Integer colour = 0;                  // colour index asked about in missions 2, 5, 7
     std::array<Long, 5> colourcount{};   // per colour index; element 4 is never used
     Long rightarea = 0;                  // mission 10's right answer

@@ -36,6 +36,7 @@ void Cmdstart_Click(Game& g)
 void cmdready_Click(Game& g)
 {
     g.ui.Tmr1.set_enabled(true);
+    g.state.count_drawn = false;
     show_score_table(g.ui, true);
     if (Procedure scorer = scorer_of(g.state.mission))
         scorer(g);
@@ -77,7 +78,11 @@ void Cmdnew_Click(Game& g)
         c->set_visible(false);
 }
 
-void Tmr1_Timer(Game& g) { g.state.rightanswer = g.state.rnd.draw(201, 100); }
+void Tmr1_Timer(Game& g)
+{
+    g.state.rightanswer = g.state.rnd.draw(201, 100);
+    g.state.count_drawn = true;
+}
 
 void Tmr2_Timer(Game& g)
 {

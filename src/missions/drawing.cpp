@@ -18,9 +18,9 @@ void draw_box(PictureBox& pic, int x, int y, int w, int h, std::optional<Colour>
 
 Long count_from_tmr1(Game& g)
 {
-    if (!g.state.rightanswer)
+    if (!g.state.count_drawn)
         Tmr1_Timer(g);
-    return *g.state.rightanswer;
+    return g.state.rightanswer;
 }
 
 void ask(Game& g, Colour colour, std::string_view question)

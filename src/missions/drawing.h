@@ -17,8 +17,11 @@ inline constexpr std::array<std::string_view, 4> colour_names{"red", "green", "b
 // rectangle call: where they meet, the later edge is drawn over the earlier.
 void draw_box(PictureBox& pic, int x, int y, int w, int h, std::optional<Colour> colour = std::nullopt);
 
-// The count Tmr1 left for missions 1 and 3. Before Tmr1's first tick there is
-// none; then one draw is taken as a tick would, so the count is always 100 to 300.
+// The count Tmr1 left for missions 1 and 3. Where Tmr1 has not ticked since it
+// was last started (a Start at once after the window opens, or at once after
+// the last game's Ready), rightanswer holds no count, or the last game's
+// answer; then one draw is taken as a tick would, so the count is always 100
+// to 300 and is what is drawn.
 Long count_from_tmr1(Game& g);
 
 // Sets and shows the question.

@@ -19,13 +19,13 @@ Long right_answer(GameState& s, RightFrom from)
         return cint(static_cast<double>(s.colourcount[asked]) / boxpixels * 100.0);
     case RightFrom::colour_count:
         s.rightanswer = s.colourcount[asked];
-        return *s.rightanswer;
+        return s.rightanswer;
     case RightFrom::rightarea:
         return s.rightarea;
     case RightFrom::rightanswer:
         break;
     }
-    return s.rightanswer.value_or(0);
+    return s.rightanswer;
 }
 
 void score(Game& g, int mission)

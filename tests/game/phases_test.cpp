@@ -49,7 +49,7 @@ TEST(Phases, one_round_follows_the_phase_tables_after_every_handler)
     ASSERT_TRUE(w.click("cmdready"));
     EXPECT_PHASE(w, Phase::result, 1);
     EXPECT_EQ(w.label("Lblscore2", 10).caption(), " 0");
-    EXPECT_EQ(w.label("lblright").caption(), number_text(*count));
+    EXPECT_EQ(w.label("lblright").caption(), number_text(count));
 
     ASSERT_TRUE(w.click("cmdcont"));
     EXPECT_PHASE(w, Phase::waiting, 1);
@@ -80,13 +80,42 @@ TEST(Phases, flow_buttons_take_one_click_per_phase)
 TEST(Phases, start_before_the_first_tick_still_draws_a_proper_count)
 {
     Frmvelmo w;
-    ASSERT_FALSE(w.state().rightanswer.has_value());
     ASSERT_TRUE(w.click("Cmdstart"));
     // The first value of the sequence gives 241 (the published 0.7055475).
     EXPECT_EQ(w.state().rightanswer, 241);
     EXPECT_EQ(w.rng_state(), test::advance_state(RandomGenerator::start_state, 1 + 3 * 241));
     ASSERT_TRUE(w.click("cmdready"));
     EXPECT_EQ(w.label("lblright").caption(), " 241");
+}
+
+// Mission 9 leaves its own count of up to 500 in rightanswer. A New game and
+// Start before Tmr1 ticks again must not draw that many circles in a mission
+// whose answers stop at 300: a fresh count is drawn as a tick would.
+TEST(Phases, start_right_after_a_game_draws_a_fresh_count)
+{
+    Frmvelmo w;
+    w.click("Cmdstart");
+    for (int m = 1; m <= 7; ++m) {
+        w.click("cmdready");
+        w.click("cmdcont");
+        w.advance(3000);
+    }
+    w.click("cmdready");
+    w.click("cmdcont");
+    w.advance(2999);
+    w.set_rng_state(test::state_before(16777215)); // mission 9 draws 500 shapes
+    ASSERT_TRUE(w.tick("Tmr2"));
+    ASSERT_EQ(w.state().rightanswer, 500);
+    w.click("cmdready");
+    w.click("cmdcont");
+    w.advance(3000);
+    w.click("cmdready");
+    w.click("Cmdnew");
+    const auto before = w.rng_state();
+    ASSERT_TRUE(w.click("Cmdstart")); // no time has passed since Ready
+    const Long count = w.state().rightanswer;
+    EXPECT_EQ(count, (static_cast<std::uint64_t>(test::next_state(before)) * 201 >> 24) + 100);
+    EXPECT_EQ(w.rng_state(), test::advance_state(before, 1 + 3 * count));
 }
 
 TEST(Phases, new_game_restores_the_start_up_screen_and_clears_the_scores)

@@ -172,7 +172,7 @@ private slots:
     {
         play_to(6);
         const QImage shot = window->grab().toImage();
-        const int length = *model->state().rightanswer;
+        const int length = model->state().rightanswer;
         const int left = model->line("Line4", 0).from().x;
         const QRgb yellow = qRgb(255, 255, 0), white = qRgb(255, 255, 255);
         QCOMPARE(shot.pixel(16, 344), yellow);
