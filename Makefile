@@ -1,5 +1,5 @@
-# The two commands of the README: each does everything from a fresh clone.
-.PHONY: run test bench deps build build-release clean
+# The README's two commands, run, test, each do everything from a fresh clone.
+.PHONY: run test test-asan memcheck bench package deps build build-release clean
 
 deps:
 	bash scripts/install-deps
@@ -18,8 +18,22 @@ run: build
 test: build
 	ctest --preset dev
 
+# The whole test suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+# One scripted headless game under valgrind: no error, nothing definitely lost.
+memcheck: build
+	ctest --preset dev -R '^memcheck$$'
+
+# Speed of the generators, handlers and whole games; a soak of 10,000 games;
+# the real window against a bare Qt window under Xvfb.
 bench: build-release
 	./build/release/bench/velmo_bench
+	./build/release/bench/velmo_soak
+	bench/window-bench build/release
 
 clean:
 	rm -rf build

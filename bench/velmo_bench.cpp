@@ -7,6 +7,7 @@
 #include "game/phases.h"
 #include "missions/missions.h"
 #include "scoring/scorers.h"
+#include "scripted_game.h"
 
 #include <benchmark/benchmark.h>
 
@@ -139,18 +140,7 @@ void BM_FullGame(benchmark::State& state)
 {
     for (auto _ : state) {
         Frmvelmo w;
-        w.advance(500);
-        w.click("Cmdstart");
-        for (int m = 1; m <= 10; ++m) {
-            w.click("cmdchange", 1);
-            w.click("cmdready");
-            if (m < 10) {
-                w.advance(700);
-                w.click("cmdcont");
-                w.advance(3000);
-            }
-        }
-        benchmark::DoNotOptimize(w.state().scores);
+        benchmark::DoNotOptimize(test::play_scripted_game(w));
     }
     state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }

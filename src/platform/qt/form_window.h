@@ -34,7 +34,7 @@ public:
 
     // Ticks are taken in batches at most this often; each batch fires every
     // tick that fell due, so a 2 ms timer keeps its count without 500 wake-ups.
-    static constexpr int min_wake_ms = 16;
+    static constexpr int min_wake_ms = 50;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,179 @@
+// Runs two windowed programs alternately on an X server and measures, for each
+// run: the time from process start to its window being mapped, the CPU it uses
+// over 10 s left idle, and its peak resident size. Prints medians and ratios.
+//
+//   velmo_window_probe RUNS TITLE_A PROGRAM_A TITLE_B PROGRAM_B
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto idle_span = std::chrono::seconds(10);
+
+struct Sample {
+    double startup_ms, cpu_percent, peak_rss_kb;
+};
+
+std::string window_name(xcb_connection_t* c, xcb_window_t w)
+{
+    auto* r = xcb_get_property_reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                                     nullptr);
+    std::string name;
+    if (r && xcb_get_property_value_length(r) > 0)
+        name.assign(static_cast<const char*>(xcb_get_property_value(r)),
+                    static_cast<std::size_t>(xcb_get_property_value_length(r)));
+    free(r);
+    return name;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name)
+{
+    auto* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t a = r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    free(r);
+    return a;
+}
+
+double cpu_seconds(pid_t pid)
+{
+    std::ifstream f("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(f, line);
+    std::istringstream in(line.substr(line.rfind(')') + 2));
+    std::string field;
+    unsigned long long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && in >> field; ++i) {
+        if (i == 14)
+            utime = std::stoull(field);
+        if (i == 15)
+            stime = std::stoull(field);
+    }
+    return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double peak_rss_kb(pid_t pid)
+{
+    std::ifstream f("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(f, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atof(line.c_str() + 6);
+    return 0;
+}
+
+std::optional<Sample> measure(xcb_connection_t* c, const std::string& title, const char* program)
+{
+    const auto started = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(program, program, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::optional<xcb_window_t> window;
+    pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
+    while (!window && Clock::now() - started < std::chrono::seconds(20)) {
+        poll(&fd, 1, 100);
+        while (xcb_generic_event_t* e = xcb_poll_for_event(c)) {
+            if ((e->response_type & 0x7F) == XCB_MAP_NOTIFY) {
+                const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(e);
+                if (window_name(c, map->window) == title)
+                    window = map->window;
+            }
+            free(e);
+        }
+    }
+    const double startup_ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+    std::optional<Sample> sample;
+    if (window) {
+        const double cpu0 = cpu_seconds(pid);
+        std::this_thread::sleep_for(idle_span);
+        const double cpu = cpu_seconds(pid) - cpu0;
+        sample = Sample{startup_ms, 100.0 * cpu / std::chrono::duration<double>(idle_span).count(), peak_rss_kb(pid)};
+
+        xcb_client_message_event_t close{};
+        close.response_type = XCB_CLIENT_MESSAGE;
+        close.format = 32;
+        close.window = *window;
+        close.type = atom(c, "WM_PROTOCOLS");
+        close.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
+        xcb_send_event(c, 0, *window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&close));
+        xcb_flush(c);
+    }
+    for (int i = 0; i < 300 && waitpid(pid, nullptr, WNOHANG) == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return sample;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: %s RUNS TITLE_A PROGRAM_A TITLE_B PROGRAM_B\n", argv[0]);
+        return 2;
+    }
+    const int runs = std::atoi(argv[1]);
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        std::fprintf(stderr, "no X display\n");
+        return 2;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+
+    std::vector<Sample> a, b;
+    for (int r = 0; r < runs; ++r) {
+        for (auto [title, program, out] : {std::tuple{argv[2], argv[3], &a}, std::tuple{argv[4], argv[5], &b}}) {
+            const auto s = measure(c, title, program);
+            if (!s) {
+                std::fprintf(stderr, "%s: no window titled %s\n", program, title);
+                return 1;
+            }
+            std::printf("run %d %-6s start-up %7.1f ms  idle CPU %5.2f %%  peak RSS %8.0f kB\n", r + 1, title,
+                        s->startup_ms, s->cpu_percent, s->peak_rss_kb);
+            out->push_back(*s);
+        }
+    }
+    auto med = [](const std::vector<Sample>& v, double Sample::*field) {
+        std::vector<double> x;
+        for (const Sample& s : v)
+            x.push_back(s.*field);
+        return median(x);
+    };
+    const double sa = med(a, &Sample::startup_ms), sb = med(b, &Sample::startup_ms);
+    const double ra = med(a, &Sample::peak_rss_kb), rb = med(b, &Sample::peak_rss_kb);
+    const double ca = med(a, &Sample::cpu_percent), cb = med(b, &Sample::cpu_percent);
+    std::printf("\nmedians of %d runs      %-10s %-10s ratio\n", runs, argv[2], argv[4]);
+    std::printf("start-up to mapped     %7.1f ms %7.1f ms %5.2fx (target: within 1.3x)\n", sa, sb, sa / sb);
+    std::printf("peak RSS               %7.0f kB %7.0f kB %5.2fx (target: within 1.2x)\n", ra, rb, ra / rb);
+    std::printf("idle CPU over 10 s     %7.2f %%  %7.2f %%  (target: under 1 %% of a core)\n", ca, cb);
+    xcb_disconnect(c);
+    return 0;
+}
