@@ -1,5 +1,5 @@
 # The README's two commands, run, test, each do everything from a fresh clone.
-.PHONY: run test test-asan memcheck bench package deps build build-release clean
+.PHONY: run test test-asan memcheck bench package test-package deps build build-release clean
 
 deps:
 	bash scripts/install-deps
@@ -37,3 +37,12 @@ bench: build-release
 
 clean:
 	rm -rf build
+
+# A .deb of the release build, in build/release.
+package: build-release
+	cd build/release && cpack
+
+# Installs that .deb into this system, starts the installed game under Xvfb and
+# sees its window, then removes it again (CI runs this as root).
+test-package: package build
+	bash scripts/test-package

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -113,7 +114,9 @@ TEST(RealWindow, opens_with_start_and_closes_with_status_0)
     ASSERT_FALSE(xcb_connection_has_error(c)) << "no X display; run under xvfb-run";
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 
-    Program velmo(VELMO_BINARY);
+    // The build's binary, or another (an installed one) named by the caller.
+    const char* binary = std::getenv("VELMO_BINARY") ? std::getenv("VELMO_BINARY") : VELMO_BINARY;
+    Program velmo(binary);
     std::optional<xcb_window_t> win;
     std::optional<uint32_t> start_face;
     const auto deadline = Clock::now() + 15s;

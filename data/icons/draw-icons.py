@@ -1,0 +1,62 @@
+#!/usr/bin/env python3
+"""Draws Velmo's icon: a yellow ring of estimation with six coloured dots on
+black, in at most 16 colours. Writes the window icon's XPM images (16 and 32
+px, compiled into the program) and the PNG images of the hicolor theme.
+
+Run it by hand after changing the design; its output is committed."""
+import math
+import pathlib
+import struct
+import zlib
+
+PALETTE = {'.': (0, 0, 0), 'y': (255, 255, 0), 'r': (255, 0, 0), 'g': (0, 255, 0),
+           'b': (0, 0, 255), 'w': (255, 255, 255), 'o': (255, 128, 0), 'c': (0, 255, 255)}
+# Dots in a 32-unit square: x, y, colour.
+DOTS = [(11, 11, 'r'), (20, 10, 'g'), (15, 16, 'w'), (10, 20, 'b'), (21, 20, 'o'), (16, 23, 'c')]
+
+
+def draw(n):
+    img = [['.'] * n for _ in range(n)]
+    c = (n - 1) / 2
+    radius = n * 0.42
+    ring = max(0.55, n / 36)
+    for y in range(n):
+        for x in range(n):
+            if abs(math.hypot(x - c, y - c) - radius) < ring:
+                img[y][x] = 'y'
+    s = n / 32
+    half = 0 if n <= 16 else max(1, round(n / 32))
+    for (x, y, col) in DOTS:
+        cx, cy = int(x * s), int(y * s)
+        for dy in range(-half, half + 1):
+            for dx in range(-half, half + 1):
+                img[cy + dy][cx + dx] = col
+    return img
+
+
+def write_xpm(path, n, img):
+    lines = ['/* XPM */', f'static const char* const velmo_icon_{n}[] = {{', f'"{n} {n} {len(PALETTE)} 1",']
+    lines += [f'"{k} c #{r:02X}{g:02X}{b:02X}",' for k, (r, g, b) in PALETTE.items()]
+    lines += ['"' + ''.join(row) + '",' for row in img]
+    lines[-1] = lines[-1].rstrip(',')
+    lines.append('};')
+    path.write_text('\n'.join(lines) + '\n')
+
+
+def write_png(path, img):
+    n = len(img)
+    raw = b''.join(b'\x00' + b''.join(bytes(PALETTE[p]) for p in row) for row in img)
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF)
+    path.write_bytes(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', n, n, 8, 2, 0, 0, 0))
+                     + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+here = pathlib.Path(__file__).resolve().parent
+root = here.parent.parent
+for n in (16, 32):
+    write_xpm(root / 'src' / 'app' / 'icons' / f'velmo-{n}.xpm', n, draw(n))
+for n in (16, 32, 48, 64, 128):
+    out = here / f'{n}x{n}'
+    out.mkdir(exist_ok=True)
+    write_png(out / 'org.velmo.Velmo.png', draw(n))
