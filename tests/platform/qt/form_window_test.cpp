@@ -7,6 +7,7 @@
 #include "platform/qt/form_window.h"
 
 #include <QFontDatabase>
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -155,6 +156,32 @@ private slots:
         QVERIFY(model->rng_state() != state); // Tmr1 did tick
         QCOMPARE(window->repaint_requests(), requests);
         QCOMPARE(counter.paints, 0);
+    }
+
+    // Tab goes through the visible buttons by their tab indexes: -1 (4),
+    // Ready (9), +1 (13), -10 (14), +10 (15), -100 (40), +100 (41), round again.
+    void tab_moves_through_the_visible_buttons_in_tab_index_order()
+    {
+        play_to(1);
+        window->findChild<QPushButton*>("cmdchange(0)")->setFocus();
+        QStringList order;
+        for (int i = 0; i < 8; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const QStringList expected{"cmdchange(0)", "cmdready",     "cmdchange(1)", "cmdchange(2)",
+                                   "cmdchange(3)", "cmdchange(4)", "cmdchange(5)", "cmdchange(0)"};
+        QCOMPARE(order, expected);
+    }
+
+    void space_presses_the_focused_button()
+    {
+        play_to(1);
+        auto* plus10 = window->findChild<QPushButton*>("cmdchange(3)");
+        plus10->setFocus();
+        QTest::keyClick(plus10, Qt::Key_Space);
+        QTRY_COMPARE(model->state().answer, velmo::Long{210});
+        QCOMPARE(window->findChild<QLabel*>("Lblcount1")->text(), QStringLiteral(" 210"));
     }
 
     void labels_use_a_face_that_really_has_a_black_weight()
