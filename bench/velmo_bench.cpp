@@ -142,14 +142,18 @@ void BM_FullGame(benchmark::State& state)
         Frmvelmo w;
         benchmark::DoNotOptimize(test::play_scripted_game(w));
     }
-    state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["games/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_FullGame)->Unit(benchmark::kMillisecond);
 
 // Prints as usual, and keeps the medians for the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+    RatioReporter()
+        : ConsoleReporter(OO_Tabular)
+    {
+    }
     std::map<std::string, double> median_ns;
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -176,10 +180,9 @@ int main(int argc, char** argv)
     const auto& m = reporter.median_ns;
     if (m.count("BM_Mission2") && m.count("BM_Mission2Floor"))
         std::printf("\nmission 2: %.2f ms, floor %.2f ms, ratio %.2fx (target: under 2x and 5 ms)\n",
-                    m.at("BM_Mission2") / 1e6, m.at("BM_Mission2Floor") / 1e6,
-                    m.at("BM_Mission2") / m.at("BM_Mission2Floor"));
+            m.at("BM_Mission2") / 1e6, m.at("BM_Mission2Floor") / 1e6, m.at("BM_Mission2") / m.at("BM_Mission2Floor"));
     if (m.count("BM_FullGame"))
         std::printf("full headless game: %.2f ms, %.0f games/s (target: at least 200)\n", m.at("BM_FullGame") / 1e6,
-                    1e9 / m.at("BM_FullGame"));
+            1e9 / m.at("BM_FullGame"));
     benchmark::Shutdown();
 }

@@ -28,6 +28,6 @@ int main()
     }
     const long at_end = peak_rss_kb();
     std::printf("soak: %d games; peak RSS %ld kB after %d games, %ld kB after all (growth %ld kB, limit 1024 kB)\n",
-                games, after_warm_up, warm_up, at_end, at_end - after_warm_up);
+        games, after_warm_up, warm_up, at_end, at_end - after_warm_up);
     return at_end - after_warm_up <= 1024 ? 0 : 1;
 }

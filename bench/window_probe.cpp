@@ -4,6 +4,8 @@
 //
 //   velmo_window_probe RUNS TITLE_A PROGRAM_A TITLE_B PROGRAM_B
 
+#include "app/x_session.h"
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -31,26 +33,6 @@ constexpr auto idle_span = std::chrono::seconds(10);
 struct Sample {
     double startup_ms, cpu_percent, peak_rss_kb;
 };
-
-std::string window_name(xcb_connection_t* c, xcb_window_t w)
-{
-    auto* r = xcb_get_property_reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
-                                     nullptr);
-    std::string name;
-    if (r && xcb_get_property_value_length(r) > 0)
-        name.assign(static_cast<const char*>(xcb_get_property_value(r)),
-                    static_cast<std::size_t>(xcb_get_property_value_length(r)));
-    free(r);
-    return name;
-}
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name)
-{
-    auto* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t a = r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-    free(r);
-    return a;
-}
 
 double cpu_seconds(pid_t pid)
 {
@@ -93,7 +75,7 @@ std::optional<Sample> measure(xcb_connection_t* c, const std::string& title, con
         while (xcb_generic_event_t* e = xcb_poll_for_event(c)) {
             if ((e->response_type & 0x7F) == XCB_MAP_NOTIFY) {
                 const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(e);
-                if (window_name(c, map->window) == title)
+                if (velmo::test::window_name(c, map->window) == title)
                     window = map->window;
             }
             free(e);
@@ -107,14 +89,7 @@ std::optional<Sample> measure(xcb_connection_t* c, const std::string& title, con
         const double cpu = cpu_seconds(pid) - cpu0;
         sample = Sample{startup_ms, 100.0 * cpu / std::chrono::duration<double>(idle_span).count(), peak_rss_kb(pid)};
 
-        xcb_client_message_event_t close{};
-        close.response_type = XCB_CLIENT_MESSAGE;
-        close.format = 32;
-        close.window = *window;
-        close.type = atom(c, "WM_PROTOCOLS");
-        close.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
-        xcb_send_event(c, 0, *window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&close));
-        xcb_flush(c);
+        velmo::test::send_close(c, *window);
     }
     for (int i = 0; i < 300 && waitpid(pid, nullptr, WNOHANG) == 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -157,7 +132,7 @@ int main(int argc, char** argv)
                 return 1;
             }
             std::printf("run %d %-6s start-up %7.1f ms  idle CPU %5.2f %%  peak RSS %8.0f kB\n", r + 1, title,
-                        s->startup_ms, s->cpu_percent, s->peak_rss_kb);
+                s->startup_ms, s->cpu_percent, s->peak_rss_kb);
             out->push_back(*s);
         }
     }

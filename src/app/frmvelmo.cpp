@@ -29,7 +29,10 @@ constexpr std::array<ClickBinding, 2> timers{{
 
 } // namespace
 
-Frmvelmo::Frmvelmo() : form_(frmvelmo_design()), game_(form_), dispatcher_(form_)
+Frmvelmo::Frmvelmo()
+    : form_(frmvelmo_design())
+    , game_(form_)
+    , dispatcher_(form_)
 {
     for (const ClickBinding& b : flow_buttons)
         dispatcher_.on_click(b.button, [this, h = b.handler](int) { h(game_); });

@@ -11,34 +11,40 @@ constexpr auto L = Align::left;
 constexpr auto C = Align::centre;
 constexpr auto normal = FontRole::normal;
 
+// One control a line, in columns.
+// clang-format off
 constexpr std::array<Entry<CommandButton>, 12> buttons{{
-    // name        Index  caption       face       left,top,w,h        visible tab
-    {"Cmdnew",    -1, {"&New game", magenta, {616, 80, 97, 25}, false, 48}},
-    {"Cmdstart",  -1, {"&Start",    yellow,  {352, 208, 97, 25}, true, 38}},
-    {"cmdcont",   -1, {"&Continue", green,   {352, 240, 97, 25}, false, 12}},
+    // name       Index  caption      face      left, top, w, h       visible tab
+    {"Cmdnew",    -1, {"&New game", magenta, {616, 80, 97, 25},   false, 48}},
+    {"Cmdstart",  -1, {"&Start",    yellow,  {352, 208, 97, 25},  true,  38}},
+    {"cmdcont",   -1, {"&Continue", green,   {352, 240, 97, 25},  false, 12}},
     {"cmdready",  -1, {"&Ready",    orange,  {224, 296, 353, 17}, false, 9}},
-    {"cmdchange",  6, {"-1000",     blue,    {224, 272, 49, 17}, false, 46}},
-    {"cmdchange",  4, {"-100",      blue,    {272, 272, 41, 17}, false, 40}},
-    {"cmdchange",  2, {"-10",       blue,    {312, 272, 33, 17}, false, 14}},
-    {"cmdchange",  0, {"-1",        blue,    {344, 272, 25, 17}, false, 4}},
-    {"cmdchange",  1, {"+1",        red,     {432, 272, 25, 17}, false, 13}},
-    {"cmdchange",  3, {"+10",       red,     {456, 272, 33, 17}, false, 15}},
-    {"cmdchange",  5, {"+100",      red,     {488, 272, 41, 17}, false, 41}},
-    {"cmdchange",  7, {"+1000",     red,     {528, 272, 49, 17}, false, 47}},
+    {"cmdchange",  6, {"-1000",     blue,    {224, 272, 49, 17},  false, 46}},
+    {"cmdchange",  4, {"-100",      blue,    {272, 272, 41, 17},  false, 40}},
+    {"cmdchange",  2, {"-10",       blue,    {312, 272, 33, 17},  false, 14}},
+    {"cmdchange",  0, {"-1",        blue,    {344, 272, 25, 17},  false, 4}},
+    {"cmdchange",  1, {"+1",        red,     {432, 272, 25, 17},  false, 13}},
+    {"cmdchange",  3, {"+10",       red,     {456, 272, 33, 17},  false, 15}},
+    {"cmdchange",  5, {"+100",      red,     {488, 272, 41, 17},  false, 41}},
+    {"cmdchange",  7, {"+1000",     red,     {528, 272, 49, 17},  false, 47}},
 }};
+// clang-format on
 
 constexpr int score_row_top(int index) { return index < 10 ? 360 + 16 * index : 528; }
 
 constexpr Entry<Label> score_caption(int index, std::string_view caption)
 {
-    return {"Lblscore1", index, {caption, green, black, {552, score_row_top(index), 137, 17}, L, normal, false, 16 + index}};
+    return {"Lblscore1", index,
+        {caption, green, black, {552, score_row_top(index), 137, 17}, L, normal, false, 16 + index}};
 }
 
 constexpr Entry<Label> score_value(int index)
 {
-    return {"Lblscore2", index, {" 0", yellow, black, {688, score_row_top(index), 57, 17}, L, normal, false, 27 + index}};
+    return {
+        "Lblscore2", index, {" 0", yellow, black, {688, score_row_top(index), 57, 17}, L, normal, false, 27 + index}};
 }
 
+// clang-format off
 constexpr std::array<Entry<Label>, 34> labels{{
     // name          caption                                  fore    back       left,top,w,h        align font visible tab
     {"lblotsikko",  -1, {"VELMO",                                    white,  black, {240, 8, 305, 105},  C, FontRole::title,  true, 1}},
@@ -90,6 +96,8 @@ constexpr std::array<Entry<Timer>, 2> timers{{
     {"Tmr1", -1, {2, true}},
     {"Tmr2", -1, {3000, false}},
 }};
+
+// clang-format on
 
 constexpr FormDesign design{"Velmo", black, 760, 555, buttons, labels, pictures, lines, timers};
 

@@ -7,6 +7,6 @@
 int main(int argc, char* argv[])
 {
     velmo::Frmvelmo model;
-    return velmo::qt::run_window(argc, argv, "org.velmo.Velmo", model.form(), model.dispatcher(),
-                                 {velmo_icon_16, velmo_icon_32});
+    return velmo::qt::run_window(
+        argc, argv, "org.velmo.Velmo", model.form(), model.dispatcher(), {velmo_icon_16, velmo_icon_32});
 }

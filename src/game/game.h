@@ -12,14 +12,14 @@ namespace velmo {
 // its locals; everything here is read by more than one procedure.
 struct GameState {
     RandomGenerator rnd;
-    Integer mission = 0;                 // 0 until the first Start, then 1 to 10
-    Long answer = 0;                     // the estimate; mission 10 reaches 40000
-    Long rightanswer = 0;                // right answer; while Tmr1 runs, its running count
-    bool count_drawn = false;            // a Tmr1 tick has drawn rightanswer since Tmr1 last started
-    Integer colour = 0;                  // colour index asked about in missions 2, 5, 7
-    std::array<Long, 5> colourcount{};   // per colour index; element 4 is never used
-    Long rightarea = 0;                  // mission 10's right answer
-    std::array<Integer, 11> scores{};    // element k-1 holds mission k; element 10 unused
+    Integer mission = 0;               // 0 until the first Start, then 1 to 10
+    Long answer = 0;                   // the estimate; mission 10 reaches 40000
+    Long rightanswer = 0;              // right answer; while Tmr1 runs, its running count
+    bool count_drawn = false;          // a Tmr1 tick has drawn rightanswer since Tmr1 last started
+    Integer colour = 0;                // colour index asked about in missions 2, 5, 7
+    std::array<Long, 5> colourcount{}; // per colour index; element 4 is never used
+    Long rightarea = 0;                // mission 10's right answer
+    std::array<Integer, 11> scores{};  // element k-1 holds mission k; element 10 unused
 };
 
 // The controls the game works with, bound once by name from the window model.
@@ -38,7 +38,10 @@ struct Ui {
 
 // What every procedure of the window shares: its controls and its state.
 struct Game {
-    explicit Game(Form& form) : ui(form) {}
+    explicit Game(Form& form)
+        : ui(form)
+    {
+    }
 
     Ui ui;
     GameState state;

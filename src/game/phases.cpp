@@ -74,7 +74,7 @@ void Cmdnew_Click(Game& g)
         g.state.scores[i] = 0;
     hide_model_box(ui);
     for (Visual* c : std::initializer_list<Visual*>{&ui.Lblmodel2, &ui.Lblmodel3, &ui.Pic2, &ui.Pic3, &ui.Lblcount1,
-                                                    &ui.lblrightots, &ui.lblright, &ui.Lblask})
+             &ui.lblrightots, &ui.lblright, &ui.Lblask})
         c->set_visible(false);
 }
 

@@ -9,8 +9,7 @@ using Colour = std::uint32_t;
 
 constexpr Colour rgb(int red, int green, int blue)
 {
-    return static_cast<Colour>(red) + 256u * static_cast<Colour>(green) +
-           65536u * static_cast<Colour>(blue);
+    return static_cast<Colour>(red) + 256u * static_cast<Colour>(green) + 65536u * static_cast<Colour>(blue);
 }
 
 namespace colours {

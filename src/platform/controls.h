@@ -18,15 +18,18 @@ enum class FontRole { normal, title, credit };
 // change bumps, so a view can skip every control that did not change.
 class Control {
 public:
-    Control(std::string_view name, int index) : name_(name), index_(index) {}
+    Control(std::string_view name, int index)
+        : name_(name)
+        , index_(index)
+    {
+    }
 
     std::string_view name() const { return name_; }
     int index() const { return index_; } // -1 when not in a control array
     std::uint64_t revision() const { return revision_; }
 
 protected:
-    template <typename T>
-    void assign(T& field, const T& value)
+    template <typename T> void assign(T& field, const T& value)
     {
         // A set that changes nothing does nothing: no revision, no repaint.
         if (field == value)
@@ -49,7 +52,10 @@ struct Bounds {
 class Visual : public Control {
 public:
     Visual(std::string_view name, int index, Bounds bounds, bool visible, int tab_index)
-        : Control(name, index), bounds_(bounds), visible_(visible), tab_index_(tab_index)
+        : Control(name, index)
+        , bounds_(bounds)
+        , visible_(visible)
+        , tab_index_(tab_index)
     {
     }
 
@@ -79,8 +85,12 @@ public:
     };
 
     Label(std::string_view name, int index, const Design& d)
-        : Visual(name, index, d.bounds, d.visible, d.tab_index), caption_(d.caption), fore_(d.fore),
-          back_(d.back), align_(d.align), font_(d.font)
+        : Visual(name, index, d.bounds, d.visible, d.tab_index)
+        , caption_(d.caption)
+        , fore_(d.fore)
+        , back_(d.back)
+        , align_(d.align)
+        , font_(d.font)
     {
     }
 
@@ -111,7 +121,9 @@ public:
     };
 
     CommandButton(std::string_view name, int index, const Design& d)
-        : Visual(name, index, d.bounds, d.visible, d.tab_index), caption_(d.caption), face_(d.face)
+        : Visual(name, index, d.bounds, d.visible, d.tab_index)
+        , caption_(d.caption)
+        , face_(d.face)
     {
     }
 
@@ -135,8 +147,9 @@ public:
     };
 
     PictureBox(std::string_view name, int index, const Design& d)
-        : Visual(name, index, d.bounds, d.visible, d.tab_index), fore_(d.fore),
-          raster_(d.bounds.width, d.bounds.height, d.back)
+        : Visual(name, index, d.bounds, d.visible, d.tab_index)
+        , fore_(d.fore)
+        , raster_(d.bounds.width, d.bounds.height, d.back)
     {
     }
 
@@ -183,7 +196,11 @@ public:
     };
 
     LineShape(std::string_view name, int index, const Design& d)
-        : Control(name, index), colour_(d.colour), width_(d.width), from_(d.from), to_(d.to)
+        : Control(name, index)
+        , colour_(d.colour)
+        , width_(d.width)
+        , from_(d.from)
+        , to_(d.to)
     {
     }
 
@@ -213,7 +230,9 @@ public:
     };
 
     Timer(std::string_view name, int index, const Design& d)
-        : Control(name, index), interval_ms_(d.interval_ms), enabled_(d.enabled)
+        : Control(name, index)
+        , interval_ms_(d.interval_ms)
+        , enabled_(d.enabled)
     {
     }
 

@@ -4,7 +4,8 @@
 
 namespace velmo {
 
-Dispatcher::Dispatcher(Form& form) : form_(form)
+Dispatcher::Dispatcher(Form& form)
+    : form_(form)
 {
     for (Timer& t : form_.timers()) {
         std::optional<Millis> due;

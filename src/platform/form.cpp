@@ -8,8 +8,7 @@ namespace velmo {
 
 namespace {
 
-template <typename Control>
-std::vector<Control> build(std::span<const Entry<Control>> entries)
+template <typename Control> std::vector<Control> build(std::span<const Entry<Control>> entries)
 {
     std::vector<Control> out;
     out.reserve(entries.size());
@@ -18,16 +17,14 @@ std::vector<Control> build(std::span<const Entry<Control>> entries)
     return out;
 }
 
-template <typename Control>
-Control* find(std::vector<Control>& all, std::string_view name, int index)
+template <typename Control> Control* find(std::vector<Control>& all, std::string_view name, int index)
 {
-    auto it = std::find_if(all.begin(), all.end(),
-                           [&](const Control& c) { return c.name() == name && c.index() == index; });
+    auto it =
+        std::find_if(all.begin(), all.end(), [&](const Control& c) { return c.name() == name && c.index() == index; });
     return it == all.end() ? nullptr : &*it;
 }
 
-template <typename Control>
-Control& get(std::vector<Control>& all, std::string_view name, int index)
+template <typename Control> Control& get(std::vector<Control>& all, std::string_view name, int index)
 {
     if (Control* c = find(all, name, index))
         return *c;
@@ -37,8 +34,15 @@ Control& get(std::vector<Control>& all, std::string_view name, int index)
 } // namespace
 
 Form::Form(const FormDesign& d)
-    : caption_(d.caption), back_(d.back), width_(d.width), height_(d.height), buttons_(build(d.buttons)),
-      labels_(build(d.labels)), pictures_(build(d.pictures)), lines_(build(d.lines)), timers_(build(d.timers))
+    : caption_(d.caption)
+    , back_(d.back)
+    , width_(d.width)
+    , height_(d.height)
+    , buttons_(build(d.buttons))
+    , labels_(build(d.labels))
+    , pictures_(build(d.pictures))
+    , lines_(build(d.lines))
+    , timers_(build(d.timers))
 {
 }
 

@@ -11,8 +11,7 @@ namespace velmo {
 
 // One control of a design table: its name, its Index (-1 outside an array)
 // and its design values.
-template <typename Control>
-struct Entry {
+template <typename Control> struct Entry {
     std::string_view name;
     int index;
     typename Control::Design design;

@@ -20,8 +20,7 @@ public:
 };
 
 namespace detail {
-template <typename T>
-T checked_round(double value)
+template <typename T> T checked_round(double value)
 {
     // nearbyint rounds halves to even under the default rounding mode.
     const double r = std::nearbyint(value);

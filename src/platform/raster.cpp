@@ -11,8 +11,11 @@ constexpr Rect no_dirt{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
 }
 
 Raster::Raster(int width, int height, Colour back)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), back_(to_argb(back)),
-      pixels_(static_cast<std::size_t>(width_) * height_, back_), dirty_(no_dirt)
+    : width_(std::max(width, 0))
+    , height_(std::max(height, 0))
+    , back_(to_argb(back))
+    , pixels_(static_cast<std::size_t>(width_) * height_, back_)
+    , dirty_(no_dirt)
 {
 }
 
@@ -32,7 +35,7 @@ void Raster::resize(int width, int height)
     const int keep_w = std::min(width, width_), keep_h = std::min(height, height_);
     for (int y = 0; y < keep_h; ++y)
         std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(index(0, y)), keep_w,
-                    grown.begin() + static_cast<std::ptrdiff_t>(y) * width);
+            grown.begin() + static_cast<std::ptrdiff_t>(y) * width);
     pixels_ = std::move(grown);
     width_ = width;
     height_ = height;

@@ -50,10 +50,14 @@ private:
     void put(int x, int y, std::uint32_t argb)
     {
         pixels_[index(x, y)] = argb;
-        if (x < dirty_.left) dirty_.left = x;
-        if (x > dirty_.right) dirty_.right = x;
-        if (y < dirty_.top) dirty_.top = y;
-        if (y > dirty_.bottom) dirty_.bottom = y;
+        if (x < dirty_.left)
+            dirty_.left = x;
+        if (x > dirty_.right)
+            dirty_.right = x;
+        if (y < dirty_.top)
+            dirty_.top = y;
+        if (y > dirty_.bottom)
+            dirty_.bottom = y;
         ++revision_;
     }
     void put_clipped(int x, int y, std::uint32_t argb)

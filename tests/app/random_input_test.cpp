@@ -26,8 +26,16 @@ struct Range {
 
 // Points each mission can give, from the ranges of estimates and right answers.
 constexpr std::array<Range, 10> point_ranges{{
-    {800, 1000}, {900, 1000}, {800, 1000}, {400, 1000}, {500, 1000},
-    {470, 1000}, {500, 1000}, {570, 1000}, {600, 1000}, {0, 6000},
+    {800, 1000},
+    {900, 1000},
+    {800, 1000},
+    {400, 1000},
+    {500, 1000},
+    {470, 1000},
+    {500, 1000},
+    {570, 1000},
+    {600, 1000},
+    {0, 6000},
 }};
 
 struct Match {
@@ -51,7 +59,7 @@ std::optional<Match> phase_of(Frmvelmo& w)
     return std::nullopt;
 }
 
-class RandomInput : public ::testing::TestWithParam<unsigned> {};
+class RandomInput : public ::testing::TestWithParam<unsigned> { };
 
 TEST_P(RandomInput, never_leaves_the_phase_tables)
 {
@@ -79,7 +87,8 @@ TEST_P(RandomInput, never_leaves_the_phase_tables)
         std::ostringstream what;
         const int kind = pick(100);
         if (kind < 30) {
-            const auto& [name, index] = every_control[static_cast<std::size_t>(pick(static_cast<int>(every_control.size())))];
+            const auto& [name, index] =
+                every_control[static_cast<std::size_t>(pick(static_cast<int>(every_control.size())))];
             what << "click " << name << "(" << index << ")";
             w.click(name, index);
         } else if (kind < 60) {
@@ -115,8 +124,8 @@ TEST_P(RandomInput, never_leaves_the_phase_tables)
         const auto match = phase_of(w);
         ASSERT_TRUE(match) << where << " left no phase's controls";
         const GameState& s = w.state();
-        const bool with_mission = match->phase == Phase::answering || match->phase == Phase::result ||
-                                  match->phase == Phase::game_over;
+        const bool with_mission =
+            match->phase == Phase::answering || match->phase == Phase::result || match->phase == Phase::game_over;
         if (!with_mission)
             continue;
         ASSERT_EQ(match->mission, s.mission) << where;
@@ -152,7 +161,7 @@ TEST_P(RandomInput, never_leaves_the_phase_tables)
 
 // Four seeds of at least 500 games and 25,000 events each.
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomInput, ::testing::Values(1u, 2u, 3u, 20261207u),
-                         [](const auto& seed) { return "seed_" + std::to_string(seed.param); });
+    [](const auto& seed) { return "seed_" + std::to_string(seed.param); });
 
 } // namespace
 } // namespace velmo::test

@@ -44,7 +44,7 @@ struct Game {
     }
 
     Shot expect(const char* what, int mission, const std::function<bool(const Shot&)>& check,
-                std::chrono::milliseconds limit = 2s)
+        std::chrono::milliseconds limit = 2s)
     {
         const auto s = x.wait_for(check, limit);
         EXPECT_TRUE(s) << what << " did not appear in mission " << mission;
@@ -67,7 +67,7 @@ struct Game {
         SCOPED_TRACE("result, mission " + std::to_string(m));
         EXPECT_FALSE(ready.shown(s));
         EXPECT_FALSE(minus1.shown(s));
-        EXPECT_GT(s.count_of(scores, green), 0);       // the row captions
+        EXPECT_GT(s.count_of(scores, green), 0);        // the row captions
         EXPECT_GT(s.count_of(right_answer, orange), 0); // "RIGHT ANSWER" and the number
         EXPECT_TRUE(picture_of(m, s));
     }
@@ -103,7 +103,8 @@ TEST(RealGame, mouse_and_access_keys_to_the_total_and_back_to_the_title)
     x.click(start.centre_x(), start.centre_y());
     for (int m = 1; m <= 10; ++m) {
         const bool keys = m % 2 == 1; // odd missions by access keys, even ones by clicks
-        Shot s = g.expect("the picture", m, [m](const Shot& sh) { return picture_of(m, sh) && ready.shown(sh); }, 4s);
+        Shot s = g.expect(
+            "the picture", m, [m](const Shot& sh) { return picture_of(m, sh) && ready.shown(sh); }, 4s);
         g.expect_answering(m, s);
         if (m == 8) {
             // The step buttons move the end of the player's line (24 to 384 at first).
@@ -132,8 +133,8 @@ TEST(RealGame, mouse_and_access_keys_to_the_total_and_back_to_the_title)
     Shot over = g.expect("New game", 10, [](const Shot& sh) { return newgame.shown(sh); });
     EXPECT_FALSE(cont.shown(over));
     EXPECT_TRUE(picture_of(10, over));
-    EXPECT_EQ(over.at(392, 400), white);     // the model box
-    EXPECT_EQ(over.at(450, 440), yellow);    // the 50 x 50 model square
+    EXPECT_EQ(over.at(392, 400), white);  // the model box
+    EXPECT_EQ(over.at(450, 440), yellow); // the 50 x 50 model square
     EXPECT_GT(over.count_of(scores, green), 0);
     x.key('n', true);
     Shot title = g.expect("the title screen", 10, [](const Shot& sh) { return start.shown(sh); });
@@ -151,7 +152,8 @@ TEST(RealGame, keyboard_only_to_the_total_then_closed_at_game_over)
     g.open();
     ASSERT_TRUE(g.press_with_keyboard(start)) << "Tab never reached Start";
     for (int m = 1; m <= 10; ++m) {
-        g.expect("the picture", m, [m](const Shot& sh) { return picture_of(m, sh) && ready.shown(sh); }, 4s);
+        g.expect(
+            "the picture", m, [m](const Shot& sh) { return picture_of(m, sh) && ready.shown(sh); }, 4s);
         ASSERT_TRUE(g.press_with_keyboard(ready)) << "Tab never reached Ready in mission " << m;
         if (m == 10)
             break;

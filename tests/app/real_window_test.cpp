@@ -45,7 +45,7 @@ struct PhaseCase {
 
 void PrintTo(const PhaseCase& c, std::ostream* os) { *os << c.name; }
 
-class ClosingIn : public ::testing::TestWithParam<PhaseCase> {};
+class ClosingIn : public ::testing::TestWithParam<PhaseCase> { };
 
 TEST_P(ClosingIn, any_phase_ends_the_program_with_status_0_within_a_second)
 {
@@ -65,13 +65,12 @@ TEST_P(ClosingIn, any_phase_ends_the_program_with_status_0_within_a_second)
     EXPECT_EQ(velmo.wait_for_exit(1s), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Phases, ClosingIn,
+INSTANTIATE_TEST_SUITE_P(Phases, ClosingIn,
     ::testing::Values(PhaseCase{"title", {}, [](const Shot& s) { return start.shown(s); }},
-                      PhaseCase{"answering", {{'s', start}}, [](const Shot& s) { return ready.shown(s); }},
-                      PhaseCase{"result", {{'s', start}, {'r', ready}}, [](const Shot& s) { return cont.shown(s); }},
-                      PhaseCase{"waiting", {{'s', start}, {'r', ready}, {'c', cont}},
-                                [](const Shot& s) { return s.count_of(wait_message, grey) > 0; }}),
+        PhaseCase{"answering", {{'s', start}}, [](const Shot& s) { return ready.shown(s); }},
+        PhaseCase{"result", {{'s', start}, {'r', ready}}, [](const Shot& s) { return cont.shown(s); }},
+        PhaseCase{"waiting", {{'s', start}, {'r', ready}, {'c', cont}},
+            [](const Shot& s) { return s.count_of(wait_message, grey) > 0; }}),
     [](const auto& phase) { return std::string(phase.param.name); });
 
 // At twice the scale the window is twice the size, laid out the same, and the
@@ -83,7 +82,9 @@ TEST(RealWindow, at_scale_2_is_twice_the_size_and_draws_crisply)
     Program velmo(binary(), {"QT_SCALE_FACTOR=2"});
     ASSERT_TRUE(x.find_window("Velmo", 15s));
     EXPECT_EQ(x.size(), (std::pair{1520, 1110}));
-    auto scaled = [](const Button& b) { return Button{{b.area.left * 2, b.area.top * 2, b.area.right * 2 + 1, b.area.bottom * 2 + 1}, b.face}; };
+    auto scaled = [](const Button& b) {
+        return Button{{b.area.left * 2, b.area.top * 2, b.area.right * 2 + 1, b.area.bottom * 2 + 1}, b.face};
+    };
     ASSERT_TRUE(x.wait_for([&](const Shot& s) { return scaled(start).shown(s); }, 5s));
     x.focus();
     x.key('s', true);

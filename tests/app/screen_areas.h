@@ -9,8 +9,7 @@
 namespace velmo::test::screen {
 
 inline constexpr std::uint32_t black = 0x000000, white = 0xFFFFFF, yellow = 0xFFFF00, green = 0x00FF00,
-                               orange = 0xFF8000, magenta = 0xFF00FF, blue = 0x0000FF, red = 0xFF0000,
-                               grey = 0x808080;
+                               orange = 0xFF8000, magenta = 0xFF00FF, blue = 0x0000FF, red = 0xFF0000, grey = 0x808080;
 
 struct Button {
     Area area;
@@ -24,8 +23,9 @@ struct Button {
     // The dotted focus ring runs down the face two pixels in from the left.
     bool focused(const Shot& s) const
     {
-        return shown(s) && s.count({area.left + 2, area.top + 2, area.left + 2, area.bottom - 3},
-                                   [&](std::uint32_t p) { return p != face; }) >= 2;
+        return shown(s) && s.count({area.left + 2, area.top + 2, area.left + 2, area.bottom - 3}, [&](std::uint32_t p) {
+            return p != face;
+        }) >= 2;
     }
 };
 

@@ -54,16 +54,14 @@ std::optional<int> Program::wait_for_exit(std::chrono::milliseconds limit)
     return std::nullopt;
 }
 
-namespace {
-
 std::string window_name(xcb_connection_t* c, xcb_window_t w)
 {
-    auto* r = xcb_get_property_reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
-                                     nullptr);
+    auto* r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
     std::string name;
     if (r && xcb_get_property_value_length(r) > 0)
         name.assign(static_cast<const char*>(xcb_get_property_value(r)),
-                    static_cast<std::size_t>(xcb_get_property_value_length(r)));
+            static_cast<std::size_t>(xcb_get_property_value_length(r)));
     free(r);
     return name;
 }
@@ -76,7 +74,18 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name)
     return a;
 }
 
-} // namespace
+void send_close(xcb_connection_t* c, xcb_window_t w)
+{
+    xcb_client_message_event_t msg{};
+    msg.response_type = XCB_CLIENT_MESSAGE;
+    msg.format = 32;
+    msg.window = w;
+    msg.type = atom(c, "WM_PROTOCOLS");
+    msg.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
+    msg.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&msg));
+    xcb_flush(c);
+}
 
 XSession::XSession()
 {
@@ -124,8 +133,9 @@ Shot XSession::shot()
 {
     const auto [w, h] = size();
     Shot s;
-    auto* img = xcb_get_image_reply(
-        c_, xcb_get_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, 0, 0, static_cast<uint16_t>(w), static_cast<uint16_t>(h), ~0u),
+    auto* img = xcb_get_image_reply(c_,
+        xcb_get_image(
+            c_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, 0, 0, static_cast<uint16_t>(w), static_cast<uint16_t>(h), ~0u),
         nullptr);
     if (!img)
         return s;
@@ -158,9 +168,8 @@ void XSession::fake(std::uint8_t type, std::uint8_t detail, int x, int y)
 
 void XSession::click(int x, int y)
 {
-    auto* at = xcb_translate_coordinates_reply(c_, xcb_translate_coordinates(c_, window_, root_, static_cast<int16_t>(x),
-                                                                            static_cast<int16_t>(y)),
-                                               nullptr);
+    auto* at = xcb_translate_coordinates_reply(
+        c_, xcb_translate_coordinates(c_, window_, root_, static_cast<int16_t>(x), static_cast<int16_t>(y)), nullptr);
     if (!at)
         return;
     fake(XCB_MOTION_NOTIFY, 0, at->dst_x, at->dst_y);
@@ -209,17 +218,6 @@ void XSession::focus()
     std::this_thread::sleep_for(100ms);
 }
 
-void XSession::close()
-{
-    xcb_client_message_event_t msg{};
-    msg.response_type = XCB_CLIENT_MESSAGE;
-    msg.format = 32;
-    msg.window = window_;
-    msg.type = atom(c_, "WM_PROTOCOLS");
-    msg.data.data32[0] = atom(c_, "WM_DELETE_WINDOW");
-    msg.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c_, 0, window_, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&msg));
-    xcb_flush(c_);
-}
+void XSession::close() { send_close(c_, window_); }
 
 } // namespace velmo::test

@@ -89,6 +89,11 @@ private:
     bool ok_ = false;
 };
 
+// The title of a window, an atom by name, and a window manager's close request.
+std::string window_name(xcb_connection_t* c, xcb_window_t w);
+xcb_atom_t atom(xcb_connection_t* c, const char* name);
+void send_close(xcb_connection_t* c, xcb_window_t w);
+
 namespace keysym {
 inline constexpr std::uint32_t tab = 0xFF09, space = 0x20, alt = 0xFFE9;
 } // namespace keysym

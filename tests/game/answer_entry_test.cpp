@@ -66,7 +66,7 @@ TEST_P(StepGuards, apply_a_step_exactly_when_the_guard_passes)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllMissions, StepGuards, ::testing::ValuesIn(guard_table),
-                         [](const auto& row) { return "mission_" + std::to_string(row.param.mission); });
+    [](const auto& row) { return "mission_" + std::to_string(row.param.mission); });
 
 TEST(StepRules, start_values_and_buttons_match_the_table)
 {

@@ -7,10 +7,10 @@ namespace {
 
 using test::Phase;
 
-#define EXPECT_PHASE(w, phase, mission)                                        \
-    do {                                                                       \
-        EXPECT_EQ(test::visible_now(w), test::visible_in(phase, mission));     \
-        EXPECT_EQ(test::running_now(w), test::running_in(phase));              \
+#define EXPECT_PHASE(w, phase, mission)                                                                                \
+    do {                                                                                                               \
+        EXPECT_EQ(test::visible_now(w), test::visible_in(phase, mission));                                             \
+        EXPECT_EQ(test::running_now(w), test::running_in(phase));                                                      \
     } while (0)
 
 TEST(Phases, start_up_shows_the_title_with_tmr1_running)

@@ -13,7 +13,7 @@ const std::array<Colour, 4> values{0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF};
 
 long sum4(const std::array<Long, 5>& c) { return c[0] + c[1] + c[2] + c[3]; }
 
-class Mission2 : public MissionFixture, public ::testing::WithParamInterface<std::uint32_t> {};
+class Mission2 : public MissionFixture, public ::testing::WithParamInterface<std::uint32_t> { };
 
 TEST_P(Mission2, paints_and_counts_every_point_of_the_522_by_226_grid)
 {
@@ -27,7 +27,7 @@ TEST_P(Mission2, paints_and_counts_every_point_of_the_522_by_226_grid)
     EXPECT_EQ(s.colourcount[4], 77);
     EXPECT_EQ(w.rng_state(), advance_state(GetParam(), 1 + 117972LL * (extradraws + 2)));
     EXPECT_EQ(w.label("Lblask").caption(),
-              "Mission 2: How much there is " + names[colour] + " colour in the box (in percent)?");
+        "Mission 2: How much there is " + names[colour] + " colour in the box (in percent)?");
     EXPECT_EQ(w.label("Lblask").fore(), values[colour]);
 
     // The visible 521 x 225 holds every point but the last column and row.
@@ -51,8 +51,8 @@ TEST_P(Mission2, paints_and_counts_every_point_of_the_522_by_226_grid)
 }
 
 // First draw picks extradraws 0 and 3, second the colour.
-INSTANTIATE_TEST_SUITE_P(KnownStates, Mission2,
-                         ::testing::Values(0u, 16777215u, 327680u, state_for(1, 4), state_for(2, 4)));
+INSTANTIATE_TEST_SUITE_P(
+    KnownStates, Mission2, ::testing::Values(0u, 16777215u, 327680u, state_for(1, 4), state_for(2, 4)));
 
 // Missions 5 and 7: a colour, then per shape its place, size, colour index,
 // the number of coins less one and the coins.
@@ -64,7 +64,8 @@ struct ShapeMission {
 
 [[maybe_unused]] void PrintTo(const ShapeMission& c, std::ostream* os) { *os << "mission " << c.mission; }
 
-class ColouredShapes : public MissionFixture, public ::testing::WithParamInterface<std::tuple<ShapeMission, std::uint32_t>> {};
+class ColouredShapes : public MissionFixture,
+                       public ::testing::WithParamInterface<std::tuple<ShapeMission, std::uint32_t>> { };
 
 TEST_P(ColouredShapes, count_500_shapes_by_colour_with_their_exact_draws)
 {
@@ -94,8 +95,8 @@ TEST_P(ColouredShapes, count_500_shapes_by_colour_with_their_exact_draws)
     EXPECT_EQ(st.colourcount[4], 5);
     EXPECT_EQ(sum4(st.colourcount), 500);
     EXPECT_EQ(w.label("Lblask").caption(),
-              "Mission " + std::to_string(m.mission) + ": How many of these 500 " + m.noun + " is " + names[colour] +
-                  " (0-500)?");
+        "Mission " + std::to_string(m.mission) + ": How many of these 500 " + m.noun + " is " + names[colour] +
+            " (0-500)?");
     EXPECT_EQ(w.label("Lblask").fore(), values[colour]);
     EXPECT_EQ(w.label("Lblcount1").caption(), " 250");
     const Extent e = lit_extent();
@@ -109,10 +110,9 @@ TEST_P(ColouredShapes, count_500_shapes_by_colour_with_their_exact_draws)
     EXPECT_EQ(w.label("lblright").caption(), number_text(expect_count[colour]));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KnownStates, ColouredShapes,
+INSTANTIATE_TEST_SUITE_P(KnownStates, ColouredShapes,
     ::testing::Combine(::testing::Values(ShapeMission{5, 3, "circles"}, ShapeMission{7, 4, "boxes"}),
-                       ::testing::Values(0u, 16777215u, 327680u, state_for(1, 4), state_for(2, 4))),
+        ::testing::Values(0u, 16777215u, 327680u, state_for(1, 4), state_for(2, 4))),
     [](const auto& row) {
         return "mission_" + std::to_string(std::get<0>(row.param).mission) + "_" + std::to_string(row.index);
     });

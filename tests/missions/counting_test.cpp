@@ -9,9 +9,12 @@ struct TickCase {
     int ticks;
 };
 
-[[maybe_unused]] void PrintTo(const TickCase& c, std::ostream* os) { *os << "state " << c.start << ", ticks " << c.ticks; }
+[[maybe_unused]] void PrintTo(const TickCase& c, std::ostream* os)
+{
+    *os << "state " << c.start << ", ticks " << c.ticks;
+}
 
-class Mission1 : public MissionFixture, public ::testing::WithParamInterface<TickCase> {};
+class Mission1 : public MissionFixture, public ::testing::WithParamInterface<TickCase> { };
 
 // The count is what the last tick left; each circle takes x, y and radius.
 TEST_P(Mission1, draws_the_count_of_the_last_tick_inside_the_surface)
@@ -35,9 +38,9 @@ TEST_P(Mission1, draws_the_count_of_the_last_tick_inside_the_surface)
 }
 
 INSTANTIATE_TEST_SUITE_P(KnownStates, Mission1,
-                         ::testing::Values(TickCase{327680, 1}, TickCase{327680, 37}, TickCase{9999, 500},
-                                           TickCase{state_before(0), 1},         // the least count, 100
-                                           TickCase{state_before(16777215), 1})); // the most, 300
+    ::testing::Values(TickCase{327680, 1}, TickCase{327680, 37}, TickCase{9999, 500},
+        TickCase{state_before(0), 1},          // the least count, 100
+        TickCase{state_before(16777215), 1})); // the most, 300
 
 TEST_F(MissionFixture, mission_1_counts_100_and_300_at_the_extremes)
 {
@@ -49,7 +52,7 @@ TEST_F(MissionFixture, mission_1_counts_100_and_300_at_the_extremes)
     EXPECT_EQ(w.label("lblright").caption(), " 300");
 }
 
-class Mission3 : public MissionFixture, public ::testing::WithParamInterface<std::uint32_t> {};
+class Mission3 : public MissionFixture, public ::testing::WithParamInterface<std::uint32_t> { };
 
 TEST_P(Mission3, draws_the_tmr1_count_of_boxes_four_draws_each)
 {
@@ -73,7 +76,7 @@ TEST_P(Mission3, draws_the_tmr1_count_of_boxes_four_draws_each)
 
 INSTANTIATE_TEST_SUITE_P(KnownStates, Mission3, ::testing::Values(327680u, 1u, 16777215u, 5555555u));
 
-class Mission4 : public MissionFixture, public ::testing::WithParamInterface<std::uint32_t> {};
+class Mission4 : public MissionFixture, public ::testing::WithParamInterface<std::uint32_t> { };
 
 // Its own count first, overwriting Tmr1's; then x and y per dot.
 TEST_P(Mission4, draws_its_own_count_of_dots_two_draws_each)
@@ -92,7 +95,7 @@ TEST_P(Mission4, draws_its_own_count_of_dots_two_draws_each)
 
 INSTANTIATE_TEST_SUITE_P(KnownStates, Mission4, ::testing::Values(0u, 16777215u, 327680u, 8388608u));
 
-class Mission9 : public MissionFixture, public ::testing::WithParamInterface<std::uint32_t> {};
+class Mission9 : public MissionFixture, public ::testing::WithParamInterface<std::uint32_t> { };
 
 // A coin per shape, then four draws for a box or three for a circle.
 TEST_P(Mission9, draws_its_count_of_boxes_and_circles)

@@ -26,7 +26,7 @@ struct Mission6Case {
 
 [[maybe_unused]] void PrintTo(const Mission6Case& c, std::ostream* os) { *os << "boxleft " << c.boxleft; }
 
-class Mission6 : public MissionFixture, public ::testing::WithParamInterface<Mission6Case> {};
+class Mission6 : public MissionFixture, public ::testing::WithParamInterface<Mission6Case> { };
 
 TEST_P(Mission6, places_the_model_box_and_a_line_of_the_drawn_length)
 {
@@ -46,19 +46,21 @@ TEST_P(Mission6, places_the_model_box_and_a_line_of_the_drawn_length)
 }
 
 INSTANTIATE_TEST_SUITE_P(Extremes, Mission6,
-                         ::testing::Values(Mission6Case{0, 16}, Mission6Case{16777215, 391},
-                                           Mission6Case{state_for(100, 376), 116}));
+    ::testing::Values(Mission6Case{0, 16}, Mission6Case{16777215, 391}, Mission6Case{state_for(100, 376), 116}));
 
 struct Mission8Case {
     std::uint32_t first;
     int boxleft;
-    int scale;         // length of the scale line, 50 to 119
-    long rightanswer;  // the line of the same scale: 170 * scale / 50
+    int scale;        // length of the scale line, 50 to 119
+    long rightanswer; // the line of the same scale: 170 * scale / 50
 };
 
-[[maybe_unused]] void PrintTo(const Mission8Case& c, std::ostream* os) { *os << "boxleft " << c.boxleft << ", scale " << c.scale; }
+[[maybe_unused]] void PrintTo(const Mission8Case& c, std::ostream* os)
+{
+    *os << "boxleft " << c.boxleft << ", scale " << c.scale;
+}
 
-class Mission8 : public MissionFixture, public ::testing::WithParamInterface<Mission8Case> {};
+class Mission8 : public MissionFixture, public ::testing::WithParamInterface<Mission8Case> { };
 
 TEST_P(Mission8, asks_for_the_line_that_keeps_the_scale)
 {
@@ -96,8 +98,8 @@ Mission8Case mission8_case(int boxleft_draw, int scale, long rightanswer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, Mission8,
-                         ::testing::Values(mission8_case(0, 50, 170), mission8_case(0, 74, 252),
-                                           mission8_case(359, 75, 255), mission8_case(180, 119, 405)));
+    ::testing::Values(mission8_case(0, 50, 170), mission8_case(0, 74, 252), mission8_case(359, 75, 255),
+        mission8_case(180, 119, 405)));
 
 TEST_F(MissionFixture, mission_8_box_at_its_leftmost_is_at_32)
 {
@@ -120,7 +122,7 @@ struct AreaCase {
 
 [[maybe_unused]] void PrintTo(const AreaCase& c, std::ostream* os) { *os << c.width << " x " << c.height; }
 
-class Mission10 : public MissionFixture, public ::testing::WithParamInterface<AreaCase> {};
+class Mission10 : public MissionFixture, public ::testing::WithParamInterface<AreaCase> { };
 
 TEST_P(Mission10, shows_a_yellow_area_of_exactly_its_right_answer)
 {
@@ -145,8 +147,8 @@ TEST_P(Mission10, shows_a_yellow_area_of_exactly_its_right_answer)
     EXPECT_EQ(w.label("Lblask").caption(), "Mission 10: How many pixels is on that yellow area (0-40000?");
 }
 
-INSTANTIATE_TEST_SUITE_P(Areas, Mission10,
-                         ::testing::Values(AreaCase{50, 50}, AreaCase{200, 200}, AreaCase{200, 50}, AreaCase{77, 123}));
+INSTANTIATE_TEST_SUITE_P(
+    Areas, Mission10, ::testing::Values(AreaCase{50, 50}, AreaCase{200, 200}, AreaCase{200, 50}, AreaCase{77, 123}));
 
 } // namespace
 } // namespace velmo::test

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <utility>
 #include <vector>
-#include <ostream>
 
 namespace velmo {
 namespace {
@@ -29,7 +29,7 @@ struct CircleCase {
 
 [[maybe_unused]] void PrintTo(const CircleCase& c, std::ostream* os) { *os << "radius " << c.radius; }
 
-class SmallCircles : public ::testing::TestWithParam<CircleCase> {};
+class SmallCircles : public ::testing::TestWithParam<CircleCase> { };
 
 TEST_P(SmallCircles, are_one_pixel_outlines_reaching_exactly_the_radius)
 {
@@ -42,12 +42,11 @@ TEST_P(SmallCircles, are_one_pixel_outlines_reaching_exactly_the_radius)
     EXPECT_EQ(relative, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Radius, SmallCircles,
+INSTANTIATE_TEST_SUITE_P(Radius, SmallCircles,
     ::testing::Values(CircleCase{0, {{0, 0}}}, CircleCase{1, {{1, 0}, {-1, 0}, {0, 1}, {0, -1}}},
-                      CircleCase{2,
-                                 {{2, 0}, {-2, 0}, {0, 2}, {0, -2}, {2, 1}, {2, -1}, {-2, 1}, {-2, -1},
-                                  {1, 2}, {-1, 2}, {1, -2}, {-1, -2}}}));
+        CircleCase{2,
+            {{2, 0}, {-2, 0}, {0, 2}, {0, -2}, {2, 1}, {2, -1}, {-2, 1}, {-2, -1}, {1, 2}, {-1, 2}, {1, -2},
+                {-1, -2}}}));
 
 TEST(Raster, circle_of_radius_19_touches_its_bounding_box_and_is_not_filled)
 {
@@ -90,12 +89,12 @@ TEST(Raster, lines_include_both_end_points)
 TEST(Raster, clips_at_every_edge)
 {
     Raster r(5, 4, colours::black);
-    r.line(-3, 1, 8, 1, colours::white);  // through left and right
-    r.line(2, -5, 2, 9, colours::white);  // through top and bottom
-    r.pset(5, 0, colours::white);         // one past the right edge
-    r.pset(0, 4, colours::white);         // one past the bottom
+    r.line(-3, 1, 8, 1, colours::white); // through left and right
+    r.line(2, -5, 2, 9, colours::white); // through top and bottom
+    r.pset(5, 0, colours::white);        // one past the right edge
+    r.pset(0, 4, colours::white);        // one past the bottom
     r.pset(-1, -1, colours::white);
-    r.circle(0, 0, 3, colours::white);    // mostly outside
+    r.circle(0, 0, 3, colours::white); // mostly outside
     Pixels expected{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {2, 0}, {2, 2}, {2, 3}};
     // The circle's visible arc: (3,0), (0,3) and its neighbours in the corner.
     for (auto p : lit(r)) {

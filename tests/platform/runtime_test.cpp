@@ -30,9 +30,12 @@ struct DrawCase {
     int n, a, expected;
 };
 
-[[maybe_unused]] void PrintTo(const DrawCase& c, std::ostream* os) { *os << "state " << c.next_state << ", n " << c.n << ", a " << c.a; }
+[[maybe_unused]] void PrintTo(const DrawCase& c, std::ostream* os)
+{
+    *os << "state " << c.next_state << ", n " << c.n << ", a " << c.a;
+}
 
-class DrawBounds : public ::testing::TestWithParam<DrawCase> {};
+class DrawBounds : public ::testing::TestWithParam<DrawCase> { };
 
 // floor(R * n) + a at the extremes of the state: never a + n, never below a.
 TEST_P(DrawBounds, floors_never_round)
@@ -44,11 +47,9 @@ TEST_P(DrawBounds, floors_never_round)
 }
 
 INSTANTIATE_TEST_SUITE_P(Extremes, DrawBounds,
-                         ::testing::Values(DrawCase{16777215, 601, 200, 800}, DrawCase{0, 601, 200, 200},
-                                           DrawCase{16777215, 201, 100, 300}, DrawCase{0, 201, 100, 100},
-                                           DrawCase{16777215, 2, 0, 1}, DrawCase{8388607, 2, 0, 0},
-                                           DrawCase{8388608, 2, 0, 1}, DrawCase{16777215, 40000, 0, 39999},
-                                           DrawCase{8388608, 480, 20, 260}));
+    ::testing::Values(DrawCase{16777215, 601, 200, 800}, DrawCase{0, 601, 200, 200}, DrawCase{16777215, 201, 100, 300},
+        DrawCase{0, 201, 100, 100}, DrawCase{16777215, 2, 0, 1}, DrawCase{8388607, 2, 0, 0}, DrawCase{8388608, 2, 0, 1},
+        DrawCase{16777215, 40000, 0, 39999}, DrawCase{8388608, 480, 20, 260}));
 
 TEST(RandomGenerator, coin_is_r_plus_r)
 {

@@ -9,13 +9,16 @@ namespace {
 
 struct ScoreCase {
     int mission;
-    long right;  // what the mission left: rightanswer, the asked count or rightarea
+    long right; // what the mission left: rightanswer, the asked count or rightarea
     long answer;
     int points;
     std::string shown_right;
 };
 
-[[maybe_unused]] void PrintTo(const ScoreCase& c, std::ostream* os) { *os << "mission " << c.mission << ", right " << c.right << ", answer " << c.answer; }
+[[maybe_unused]] void PrintTo(const ScoreCase& c, std::ostream* os)
+{
+    *os << "mission " << c.mission << ", right " << c.right << ", answer " << c.answer;
+}
 
 // Sets up what the mission's generator would have left, then runs its scorer.
 void score(Frmvelmo& w, const ScoreCase& c)
@@ -34,7 +37,7 @@ void score(Frmvelmo& w, const ScoreCase& c)
     scorer_of(c.mission)(w.game());
 }
 
-class Scorers : public ::testing::TestWithParam<ScoreCase> {};
+class Scorers : public ::testing::TestWithParam<ScoreCase> { };
 
 TEST_P(Scorers, turn_the_distance_into_points_and_show_them)
 {
@@ -57,23 +60,20 @@ TEST_P(Scorers, turn_the_distance_into_points_and_show_them)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Scorers,
+INSTANTIATE_TEST_SUITE_P(Table, Scorers,
     ::testing::Values(ScoreCase{1, 200, 200, 1000, " 200"}, ScoreCase{1, 200, 250, 950, " 200"},
-                      ScoreCase{1, 200, 150, 950, " 200"}, ScoreCase{3, 300, 100, 800, " 300"},
-                      ScoreCase{4, 200, 800, 400, " 200"}, ScoreCase{6, 629, 100, 471, " 629"},
-                      ScoreCase{9, 100, 500, 600, " 100"},
-                      // Mission 2: the right answer is the asked colour's share in percent.
-                      ScoreCase{2, 58986, 50, 1000, " 50"}, ScoreCase{2, 58986, 40, 990, " 50"},
-                      ScoreCase{2, 0, 0, 1000, " 0"}, ScoreCase{2, 117972, 0, 900, " 100"},
-                      ScoreCase{2, 59575, 50, 1000, " 50"}, // 50.4992 %
-                      ScoreCase{2, 59576, 50, 999, " 51"},  // 50.5001 %
-                      // Missions 5 and 7: the asked colour's count.
-                      ScoreCase{5, 412, 250, 838, " 412"}, ScoreCase{7, 0, 500, 500, " 0"},
-                      // Mission 10: 6000 less the distance, never below 0.
-                      ScoreCase{10, 20000, 20000, 6000, " 20000"}, ScoreCase{10, 20000, 25000, 1000, " 20000"},
-                      ScoreCase{10, 20000, 15000, 1000, " 20000"}, ScoreCase{10, 20000, 26000, 0, " 20000"},
-                      ScoreCase{10, 40000, 0, 0, " 40000"}, ScoreCase{10, 2500, 8499, 1, " 2500"}),
+        ScoreCase{1, 200, 150, 950, " 200"}, ScoreCase{3, 300, 100, 800, " 300"}, ScoreCase{4, 200, 800, 400, " 200"},
+        ScoreCase{6, 629, 100, 471, " 629"}, ScoreCase{9, 100, 500, 600, " 100"},
+        // Mission 2: the right answer is the asked colour's share in percent.
+        ScoreCase{2, 58986, 50, 1000, " 50"}, ScoreCase{2, 58986, 40, 990, " 50"}, ScoreCase{2, 0, 0, 1000, " 0"},
+        ScoreCase{2, 117972, 0, 900, " 100"}, ScoreCase{2, 59575, 50, 1000, " 50"}, // 50.4992 %
+        ScoreCase{2, 59576, 50, 999, " 51"},                                        // 50.5001 %
+        // Missions 5 and 7: the asked colour's count.
+        ScoreCase{5, 412, 250, 838, " 412"}, ScoreCase{7, 0, 500, 500, " 0"},
+        // Mission 10: 6000 less the distance, never below 0.
+        ScoreCase{10, 20000, 20000, 6000, " 20000"}, ScoreCase{10, 20000, 25000, 1000, " 20000"},
+        ScoreCase{10, 20000, 15000, 1000, " 20000"}, ScoreCase{10, 20000, 26000, 0, " 20000"},
+        ScoreCase{10, 40000, 0, 0, " 40000"}, ScoreCase{10, 2500, 8499, 1, " 2500"}),
     [](const auto& row) { return "mission_" + std::to_string(row.param.mission) + "_" + std::to_string(row.index); });
 
 TEST(Scorers, mission_8_shows_the_drawn_length_as_a_number)

@@ -9,12 +9,14 @@
 namespace velmo::qt {
 
 int run_window(int argc, char** argv, std::string_view desktop_id, Form& form, Dispatcher& dispatcher,
-               std::initializer_list<const char* const*> xpm_icons)
+    std::initializer_list<const char* const*> xpm_icons)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(form.caption().data(), static_cast<qsizetype>(form.caption().size())));
+    QApplication::setApplicationName(
+        QString::fromUtf8(form.caption().data(), static_cast<qsizetype>(form.caption().size())));
     // Lets desktops match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(desktop_id.data(), static_cast<qsizetype>(desktop_id.size())));
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(desktop_id.data(), static_cast<qsizetype>(desktop_id.size())));
 
     FormWindow window(form, dispatcher);
     QIcon icon;

@@ -12,6 +12,6 @@ namespace velmo::qt {
 // images (XPM data), and runs until the player closes it. Returns the exit
 // status: 0 after a normal close, 1 after a run-time error.
 int run_window(int argc, char** argv, std::string_view desktop_id, Form& form, Dispatcher& dispatcher,
-               std::initializer_list<const char* const*> xpm_icons);
+    std::initializer_list<const char* const*> xpm_icons);
 
 } // namespace velmo::qt

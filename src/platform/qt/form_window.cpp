@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -59,7 +59,9 @@ QFont fitted(QFont font, const QString& text, int width)
 // hand: a style sheet per button costs start-up time for nothing.
 class FaceButton : public QPushButton {
 public:
-    FaceButton(const QString& caption, QColor face, QWidget* parent) : QPushButton(caption, parent), face_(face)
+    FaceButton(const QString& caption, QColor face, QWidget* parent)
+        : QPushButton(caption, parent)
+        , face_(face)
     {
         setFocusPolicy(Qt::StrongFocus);
         setAutoDefault(false);
@@ -97,7 +99,9 @@ private:
 // A picture box: its retained raster shown 1:1, with no frame and no smoothing.
 class PictureWidget : public QWidget {
 public:
-    PictureWidget(PictureBox& model, QWidget* parent) : QWidget(parent), model_(model)
+    PictureWidget(PictureBox& model, QWidget* parent)
+        : QWidget(parent)
+        , model_(model)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAccessibleName(QString::fromUtf8(model.name().data(), static_cast<qsizetype>(model.name().size())));
@@ -112,7 +116,7 @@ protected:
             return;
         // Wraps the model's pixels; nothing is copied.
         const QImage image(reinterpret_cast<const uchar*>(r.argb().data()), r.width(), r.height(),
-                           static_cast<qsizetype>(r.width()) * 4, QImage::Format_RGB32);
+            static_cast<qsizetype>(r.width()) * 4, QImage::Format_RGB32);
         const QRect area = event->rect() & QRect(0, 0, r.width(), r.height());
         p.drawImage(area.topLeft(), image, area);
     }
@@ -122,7 +126,9 @@ private:
 };
 
 FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent)
-    : QWidget(parent), form_(form), dispatcher_(dispatcher)
+    : QWidget(parent)
+    , form_(form)
+    , dispatcher_(dispatcher)
 {
     setWindowTitle(text_of(std::string(form.caption())));
     setFixedSize(form.width(), form.height());
@@ -165,7 +171,7 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent)
     // The tab order is the buttons' tab indexes; labels and pictures take no focus.
     std::vector<Binding<CommandButton, QPushButton>> order = buttons_;
     std::sort(order.begin(), order.end(),
-              [](const auto& a, const auto& b) { return a.model->tab_index() < b.model->tab_index(); });
+        [](const auto& a, const auto& b) { return a.model->tab_index() < b.model->tab_index(); });
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1].widget, order[i].widget);
 
@@ -204,7 +210,8 @@ void FormWindow::sync()
                 widget->setFont(fitted(font_for(FontRole::title), text, model->bounds().width));
         }
         const QColor fore = to_qcolor(model->fore()), back = to_qcolor(model->back());
-        if (widget->palette().color(QPalette::WindowText) != fore || widget->palette().color(QPalette::Window) != back) {
+        if (widget->palette().color(QPalette::WindowText) != fore ||
+            widget->palette().color(QPalette::Window) != back) {
             QPalette pal = widget->palette();
             pal.setColor(QPalette::Window, back);
             pal.setColor(QPalette::WindowText, fore);

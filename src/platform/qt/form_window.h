@@ -40,8 +40,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    template <typename Model, typename Widget>
-    struct Binding {
+    template <typename Model, typename Widget> struct Binding {
         Model* model;
         Widget* widget;
         std::uint64_t seen;

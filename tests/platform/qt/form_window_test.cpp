@@ -6,8 +6,8 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
 
-#include <QFontDatabase>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -87,9 +87,9 @@ private slots:
         const std::set<QString> expected{"lblotsikko", "lblorvan", "lblwritten", "Cmdstart"};
         QCOMPARE(visible_children(*window), expected);
         const QImage shot = window->grab().toImage();
-        QCOMPARE(shot.pixel(356, 212), qRgb(255, 255, 0));       // the Start button's face
-        QCOMPARE(shot.pixel(100, 400), qRgb(0, 0, 0));           // where the picture will be
-        QCOMPARE(shot.pixel(600, 540), qRgb(0, 0, 0));           // where the scores will be
+        QCOMPARE(shot.pixel(356, 212), qRgb(255, 255, 0)); // the Start button's face
+        QCOMPARE(shot.pixel(100, 400), qRgb(0, 0, 0));     // where the picture will be
+        QCOMPARE(shot.pixel(600, 540), qRgb(0, 0, 0));     // where the scores will be
     }
 
     void a_click_on_start_draws_mission_1()
@@ -169,8 +169,8 @@ private slots:
             order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        const QStringList expected{"cmdchange(0)", "cmdready",     "cmdchange(1)", "cmdchange(2)",
-                                   "cmdchange(3)", "cmdchange(4)", "cmdchange(5)", "cmdchange(0)"};
+        const QStringList expected{"cmdchange(0)", "cmdready", "cmdchange(1)", "cmdchange(2)", "cmdchange(3)",
+            "cmdchange(4)", "cmdchange(5)", "cmdchange(0)"};
         QCOMPARE(order, expected);
     }
 
