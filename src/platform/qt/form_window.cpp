@@ -273,26 +273,27 @@ void FormWindow::paintEvent(QPaintEvent* event)
 
 void FormWindow::deliver_click(const CommandButton& b)
 {
-    try {
+    run_event([&] {
         // Ticks that fell due before the click come first, as they would have.
         dispatcher_.advance_to(clock_.elapsed());
         dispatcher_.click(b.name(), b.index());
-    } catch (const RuntimeError& e) {
-        std::fprintf(stderr, "velmo: run-time error: %s\n", e.what());
-        QMessageBox::critical(this, windowTitle(), QStringLiteral("Run-time error: %1").arg(e.what()));
-        QApplication::exit(1);
-        return;
-    }
-    sync();
-    schedule();
+    });
 }
 
 void FormWindow::wake()
 {
+    run_event([&] { dispatcher_.advance_to(clock_.elapsed()); });
+}
+
+void FormWindow::run_event(const std::function<void()>& event)
+{
     try {
-        dispatcher_.advance_to(clock_.elapsed());
+        event();
     } catch (const RuntimeError& e) {
+        // The runtime's run-time error: reported, and the program ends.
         std::fprintf(stderr, "velmo: run-time error: %s\n", e.what());
+        waker_.stop();
+        QMessageBox::critical(this, windowTitle(), QStringLiteral("Run-time error: %1").arg(e.what()));
         QApplication::exit(1);
         return;
     }

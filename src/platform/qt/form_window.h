@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -53,6 +54,8 @@ private:
 
     void deliver_click(const CommandButton& b);
     void wake();
+    // Runs one event on the model, then brings the view up to it.
+    void run_event(const std::function<void()>& event);
     void schedule();
     void request_update(QWidget* w, const QRect& r);
 
