@@ -8,6 +8,7 @@
 #include "missions/missions.h"
 #include "scoring/scorers.h"
 #include "scripted_game.h"
+#include "support.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,20 +37,12 @@ struct Bench {
     Game& g() { return w.game(); }
 };
 
-std::uint32_t before(std::uint32_t s)
-{
-    std::uint32_t inv = 16598013u;
-    for (int i = 0; i < 5; ++i)
-        inv *= 2u - 16598013u * inv;
-    return ((s - 12820163u) * inv) & 0xFFFFFFu;
-}
-
 void BM_Mission2(benchmark::State& state)
 {
     Bench b;
     b.g().state.mission = 2;
     for (auto _ : state) {
-        b.w.set_rng_state(before(heavy_mission_2));
+        b.w.set_rng_state(test::state_before(heavy_mission_2));
         tehtava2(b.g());
         benchmark::DoNotOptimize(b.g().state.colourcount);
     }
@@ -64,7 +57,7 @@ void BM_Mission2Floor(benchmark::State& state)
     std::array<long, 4> counts{};
     for (auto _ : state) {
         RandomGenerator rnd;
-        rnd.set_state(before(heavy_mission_2));
+        rnd.set_state(test::state_before(heavy_mission_2));
         const int extra = rnd.draw(4);
         const int asked = rnd.draw(4);
         for (std::size_t p = 0; p < buffer.size(); ++p) {

@@ -5,15 +5,6 @@
 
 namespace velmo::test {
 
-std::uint32_t state_before(std::uint32_t s)
-{
-    // 16598013 is odd, so it has an inverse modulo 2^24 (Newton's iteration).
-    std::uint32_t inv = 16598013u;
-    for (int i = 0; i < 5; ++i)
-        inv *= 2u - 16598013u * inv;
-    return ((s - 12820163u) * inv) % 16777216u;
-}
-
 namespace {
 
 void add_all(std::set<std::string>& out, const std::string& name, int from, int to)

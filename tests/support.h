@@ -20,7 +20,14 @@ inline std::uint32_t advance_state(std::uint32_t s, long long draws)
     return s;
 }
 // The state that the next draw turns into s.
-std::uint32_t state_before(std::uint32_t s);
+inline std::uint32_t state_before(std::uint32_t s)
+{
+    // 16598013 is odd, so it has an inverse modulo 2^24 (Newton's iteration).
+    std::uint32_t inv = 16598013u;
+    for (int i = 0; i < 5; ++i)
+        inv *= 2u - 16598013u * inv;
+    return ((s - 12820163u) * inv) % 16777216u;
+}
 
 enum class Phase { title, answering, result, waiting, game_over };
 

@@ -19,11 +19,7 @@ Raster::Raster(int width, int height, Colour back)
 {
 }
 
-void Raster::mark_all()
-{
-    dirty_ = {0, 0, width_ - 1, height_ - 1};
-    ++revision_;
-}
+void Raster::mark_all() { dirty_ = {0, 0, width_ - 1, height_ - 1}; }
 
 void Raster::resize(int width, int height)
 {

@@ -42,8 +42,6 @@ public:
 
     // What changed since the last take, for a view that repaints only that.
     Rect take_dirty();
-    // Bumped by every change, so a view can skip a raster that did not change.
-    std::uint64_t revision() const { return revision_; }
 
 private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
@@ -58,7 +56,6 @@ private:
             dirty_.top = y;
         if (y > dirty_.bottom)
             dirty_.bottom = y;
-        ++revision_;
     }
     void put_clipped(int x, int y, std::uint32_t argb)
     {
@@ -71,7 +68,6 @@ private:
     std::uint32_t back_;
     std::vector<std::uint32_t> pixels_;
     Rect dirty_;
-    std::uint64_t revision_ = 0;
 };
 
 } // namespace velmo

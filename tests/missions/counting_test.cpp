@@ -67,10 +67,7 @@ TEST_P(Mission3, draws_the_tmr1_count_of_boxes_four_draws_each)
     const int count = floor_r(tick, 201) + 100;
     EXPECT_EQ(w.state().rightanswer, count);
     EXPECT_EQ(w.rng_state(), advance_state(tick, 4 * count));
-    const Extent e = lit_extent();
-    EXPECT_GE(e.left, 0);
-    EXPECT_LE(e.right, 518);
-    EXPECT_LE(e.bottom, 218);
+    expect_drawn_within(0, 518, 218);
     EXPECT_EQ(w.label("Lblask").caption(), "Mission 3: How many boxes there is (100-300)?");
 }
 
@@ -85,11 +82,8 @@ TEST_P(Mission4, draws_its_own_count_of_dots_two_draws_each)
     const int count = floor_r(GetParam(), 601) + 200;
     EXPECT_EQ(w.state().rightanswer, count);
     EXPECT_EQ(w.rng_state(), advance_state(GetParam(), 2 * count));
-    const Extent e = lit_extent();
-    EXPECT_GE(e.left, 0);
-    EXPECT_LE(e.right, 519);
-    EXPECT_LE(e.bottom, 224);
-    EXPECT_LE(e.lit, count); // coinciding dots light one pixel
+    expect_drawn_within(0, 519, 224);
+    EXPECT_LE(lit_extent().lit, count); // coinciding dots light one pixel
     EXPECT_EQ(w.label("Lblcount1").caption(), " 500");
 }
 
@@ -109,10 +103,7 @@ TEST_P(Mission9, draws_its_count_of_boxes_and_circles)
     }
     EXPECT_EQ(w.state().rightanswer, count);
     EXPECT_EQ(w.rng_state(), s);
-    const Extent e = lit_extent();
-    EXPECT_GE(e.left, 0);
-    EXPECT_LE(e.right, 518);
-    EXPECT_LE(e.bottom, 218);
+    expect_drawn_within(0, 518, 218);
     EXPECT_EQ(w.label("Lblcount1").caption(), " 300");
     EXPECT_EQ(w.label("Lblask").caption(), "Mission 9: How many boxes and circles there is (100-500)?");
 }

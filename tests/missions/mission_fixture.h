@@ -38,6 +38,15 @@ struct MissionFixture : ::testing::Test {
         int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
         long lit = 0;
     };
+    // Everything drawn on Pic1 lies within left_min..right_max and up to bottom_max.
+    void expect_drawn_within(int left_min, int right_max, int bottom_max)
+    {
+        const Extent e = lit_extent();
+        EXPECT_GE(e.left, left_min);
+        EXPECT_LE(e.right, right_max);
+        EXPECT_LE(e.bottom, bottom_max);
+    }
+
     Extent lit_extent()
     {
         Extent e;
