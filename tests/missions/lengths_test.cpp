@@ -41,8 +41,6 @@ TEST_P(Mission6, places_the_model_box_and_a_line_of_the_drawn_length)
     EXPECT_EQ(w.line("Line3").to(), (Point{16 + length, 344}));
     EXPECT_EQ(w.state().rightanswer, length);
     EXPECT_EQ(w.rng_state(), next_state(first));
-    EXPECT_EQ(w.label("Lblcount1").caption(), " 365");
-    EXPECT_EQ(w.label("Lblask").caption(), "Mission 6: How long is the line (100-630)?");
 }
 
 INSTANTIATE_TEST_SUITE_P(Extremes, Mission6,
@@ -101,21 +99,6 @@ INSTANTIATE_TEST_SUITE_P(Scales, Mission8,
     ::testing::Values(mission8_case(0, 50, 170), mission8_case(0, 74, 252), mission8_case(359, 75, 255),
         mission8_case(180, 119, 405)));
 
-TEST_F(MissionFixture, mission_8_box_at_its_leftmost_is_at_32)
-{
-    begin_with_first(8, 0);
-    BoxAt{32}.expect(w);
-    EXPECT_EQ(w.line("Line2").from().x, 48);
-    EXPECT_EQ(w.line("Line1").from().x, 56);
-    EXPECT_EQ(w.label("Lblscale").bounds().left, 80);
-}
-
-TEST_F(MissionFixture, mission_8_box_at_its_rightmost_is_at_391)
-{
-    begin_with_first(8, 16777215);
-    BoxAt{391}.expect(w);
-}
-
 struct AreaCase {
     int width, height;
 };
@@ -143,8 +126,6 @@ TEST_P(Mission10, shows_a_yellow_area_of_exactly_its_right_answer)
             yellow += area.pixel(x, y) == colours::yellow;
     EXPECT_EQ(yellow, width * height);
     BoxAt{392}.expect(w);
-    EXPECT_EQ(w.label("Lblcount1").caption(), " 20000");
-    EXPECT_EQ(w.label("Lblask").caption(), "Mission 10: How many pixels is on that yellow area (0-40000?");
 }
 
 INSTANTIATE_TEST_SUITE_P(

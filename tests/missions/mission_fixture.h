@@ -33,35 +33,6 @@ struct MissionFixture : ::testing::Test {
     }
     // The same, choosing the state that the first draw produces.
     void begin_with_first(int n, std::uint32_t first_draw_state) { begin(n, state_before(first_draw_state)); }
-
-    struct Extent {
-        int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-        long lit = 0;
-    };
-    // Everything drawn on Pic1 lies within left_min..right_max and up to bottom_max.
-    void expect_drawn_within(int left_min, int right_max, int bottom_max)
-    {
-        const Extent e = lit_extent();
-        EXPECT_GE(e.left, left_min);
-        EXPECT_LE(e.right, right_max);
-        EXPECT_LE(e.bottom, bottom_max);
-    }
-
-    Extent lit_extent()
-    {
-        Extent e;
-        const Raster& r = w.picture("Pic1").raster();
-        for (int y = 0; y < r.height(); ++y)
-            for (int x = 0; x < r.width(); ++x)
-                if (r.pixel(x, y) != colours::black) {
-                    e.left = std::min(e.left, x);
-                    e.right = std::max(e.right, x);
-                    e.top = std::min(e.top, y);
-                    e.bottom = std::max(e.bottom, y);
-                    ++e.lit;
-                }
-        return e;
-    }
 };
 
 } // namespace velmo::test
