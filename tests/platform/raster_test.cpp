@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 #include <ostream>
 #include <set>
 #include <utility>
@@ -66,74 +70,126 @@ TEST(Raster, circle_of_radius_19_touches_its_bounding_box_and_is_not_filled)
     EXPECT_EQ(r.pixel(30, 30), colours::black);
 }
 
-TEST(Raster, lines_include_both_end_points)
+// The pixels nearest the ideal segment, one per step along its longer axis;
+// the cases below have no ties, so there is exactly one right answer.
+Pixels ideal_line(int x1, int y1, int x2, int y2)
 {
-    struct Case {
-        int x1, y1, x2, y2;
-        Pixels expected;
+    const int dx = x2 - x1, dy = y2 - y1, n = std::max({std::abs(dx), std::abs(dy), 1});
+    Pixels out;
+    for (int k = 0; k <= n; ++k)
+        out.insert({x1 + static_cast<int>(std::lround(1.0 * dx * k / n)),
+            y1 + static_cast<int>(std::lround(1.0 * dy * k / n))});
+    return out;
+}
+
+TEST(Raster, lines_light_the_nearest_pixels_from_end_to_end_in_every_direction)
+{
+    // Shallow, steep, diagonal, axis-aligned and a single point, into all
+    // four quadrants, drawn from either end.
+    const std::vector<std::pair<int, int>> spans{
+        {5, 2}, {7, 3}, {9, 4}, {2, 5}, {3, 7}, {4, 4}, {6, 0}, {0, 3}, {0, 0}};
+    for (auto [dx, dy] : spans)
+        for (int sx : {1, -1})
+            for (int sy : {1, -1})
+                for (bool reverse : {false, true}) {
+                    int x1 = 10, y1 = 10, x2 = 10 + sx * dx, y2 = 10 + sy * dy;
+                    if (reverse) {
+                        std::swap(x1, x2);
+                        std::swap(y1, y2);
+                    }
+                    Raster r(21, 21, colours::black);
+                    r.line(x1, y1, x2, y2, colours::white);
+                    EXPECT_EQ(lit(r), ideal_line(x1, y1, x2, y2)) << x1 << "," << y1 << " to " << x2 << "," << y2;
+                }
+}
+
+// A shape cut at the edges lights exactly the part of it that falls inside:
+// the same shape drawn well inside a larger surface, cropped.
+TEST(Raster, clips_exactly_at_every_edge)
+{
+    static constexpr int w = 9, h = 7, margin = 20;
+    using Draw = void (*)(Raster&, int);
+    const std::vector<std::pair<const char*, Draw>> shapes{
+        {"across left and right", [](Raster& r, int o) { r.line(o - 3, o + 1, o + 12, o + 1, colours::white); }},
+        {"across top and bottom", [](Raster& r, int o) { r.line(o + 2, o - 5, o + 2, o + 12, colours::white); }},
+        {"sloped through two corners", [](Raster& r, int o) { r.line(o - 4, o - 2, o + 12, o + 9, colours::white); }},
+        {"circle on the top-left corner", [](Raster& r, int o) { r.circle(o, o, 3, colours::white); }},
+        {"circle on the bottom-right corner",
+            [](Raster& r, int o) { r.circle(o + w - 1, o + h - 1, 3, colours::white); }},
+        {"circle past the right edge", [](Raster& r, int o) { r.circle(o + w + 1, o + 3, 4, colours::white); }},
+        {"circle past the bottom edge", [](Raster& r, int o) { r.circle(o + 4, o + h + 1, 4, colours::white); }},
+        {"points one past each edge and in the last corner",
+            [](Raster& r, int o) {
+                for (auto [x, y] : Pixels{{w, 0}, {0, h}, {-1, 3}, {3, -1}, {w - 1, h - 1}})
+                    r.pset(o + x, o + y, colours::white);
+            }},
     };
-    const std::vector<Case> cases{
-        {2, 3, 5, 3, {{2, 3}, {3, 3}, {4, 3}, {5, 3}}},
-        {5, 3, 2, 3, {{2, 3}, {3, 3}, {4, 3}, {5, 3}}},
-        {4, 1, 4, 3, {{4, 1}, {4, 2}, {4, 3}}},
-        {1, 1, 3, 3, {{1, 1}, {2, 2}, {3, 3}}},
-        {7, 7, 7, 7, {{7, 7}}},
-    };
-    for (const Case& c : cases) {
-        Raster r(10, 10, colours::black);
-        r.line(c.x1, c.y1, c.x2, c.y2, colours::white);
-        EXPECT_EQ(lit(r), c.expected) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
+    for (const auto& [name, draw] : shapes) {
+        Raster small(w, h, colours::black), big(w + 2 * margin, h + 2 * margin, colours::black);
+        draw(small, 0);
+        draw(big, margin);
+        Pixels inside;
+        for (auto [x, y] : lit(big))
+            if (x >= margin && x < margin + w && y >= margin && y < margin + h)
+                inside.insert({x - margin, y - margin});
+        EXPECT_FALSE(inside.empty()) << name;
+        EXPECT_EQ(lit(small), inside) << name;
     }
 }
 
-TEST(Raster, clips_at_every_edge)
-{
-    Raster r(5, 4, colours::black);
-    r.line(-3, 1, 8, 1, colours::white); // through left and right
-    r.line(2, -5, 2, 9, colours::white); // through top and bottom
-    r.pset(5, 0, colours::white);        // one past the right edge
-    r.pset(0, 4, colours::white);        // one past the bottom
-    r.pset(-1, -1, colours::white);
-    r.circle(0, 0, 3, colours::white); // mostly outside
-    Pixels expected{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {2, 0}, {2, 2}, {2, 3}};
-    // The circle's visible arc: (3,0), (0,3) and its neighbours in the corner.
-    for (auto p : lit(r)) {
-        if (!expected.count(p)) {
-            EXPECT_LE(p.first * p.first + p.second * p.second, 16) << p.first << "," << p.second;
-        }
-    }
-    for (auto p : expected)
-        EXPECT_EQ(r.pixel(p.first, p.second), colours::white);
-    EXPECT_EQ(r.pixel(3, 0), colours::white);
-    EXPECT_EQ(r.pixel(0, 3), colours::white);
-}
-
-TEST(Raster, resize_keeps_what_is_drawn_and_cls_clears_it)
+TEST(Raster, resize_keeps_what_is_drawn_to_the_last_row_and_cls_clears_it)
 {
     Raster r(17, 17, colours::black);
     r.pset(3, 4, colours::red);
+    r.pset(16, 16, colours::green); // the last column of the last row
     r.resize(521, 225);
     EXPECT_EQ(r.pixel(3, 4), colours::red);
-    EXPECT_EQ(r.pixel(520, 224), colours::black);
+    EXPECT_EQ(r.pixel(16, 16), colours::green);
+    EXPECT_EQ(lit(r).size(), 2u);
     r.pset(520, 224, colours::blue);
     EXPECT_EQ(r.pixel(520, 224), colours::blue);
     r.cls();
     EXPECT_TRUE(lit(r).empty());
 }
 
-TEST(Raster, reports_only_the_area_that_changed)
+// The area a view must repaint after each operation, from a clean start.
+TEST(Raster, reports_exactly_the_area_that_changed)
 {
-    Raster r(100, 100, colours::black);
-    (void)r.take_dirty();
-    EXPECT_TRUE(r.take_dirty().empty());
-    r.pset(10, 20, colours::white);
-    r.line(30, 5, 40, 5, colours::white);
-    const Rect d = r.take_dirty();
-    EXPECT_EQ(d.left, 10);
-    EXPECT_EQ(d.top, 5);
-    EXPECT_EQ(d.right, 40);
-    EXPECT_EQ(d.bottom, 20);
-    EXPECT_TRUE(r.take_dirty().empty());
+    struct Case {
+        const char* what;
+        void (*op)(Raster&);
+        std::array<int, 4> dirty; // left, top, right, bottom; right < left for none
+    };
+    constexpr std::array<int, 4> none{0, 0, -1, -1};
+    const std::vector<Case> cases{
+        {"nothing", [](Raster&) {}, none},
+        {"a point and a line",
+            [](Raster& r) {
+                r.pset(10, 20, colours::white);
+                r.line(30, 5, 40, 5, colours::white);
+            },
+            {10, 5, 40, 20}},
+        {"points outside only",
+            [](Raster& r) {
+                r.pset(100, 3, colours::white);
+                r.pset(-1, 0, colours::white);
+            },
+            none},
+        {"a circle cut at the corner", [](Raster& r) { r.circle(98, 97, 5, colours::white); }, {93, 92, 99, 99}},
+        {"Cls", [](Raster& r) { r.cls(); }, {0, 0, 99, 99}},
+        {"a resize to the same size", [](Raster& r) { r.resize(100, 100); }, none},
+        {"a resize", [](Raster& r) { r.resize(120, 80); }, {0, 0, 119, 79}},
+    };
+    for (const Case& c : cases) {
+        Raster r(100, 100, colours::black);
+        (void)r.take_dirty();
+        c.op(r);
+        Rect d = r.take_dirty();
+        if (d.empty())
+            d = {0, 0, -1, -1};
+        EXPECT_EQ((std::array{d.left, d.top, d.right, d.bottom}), c.dirty) << c.what;
+        EXPECT_TRUE(r.take_dirty().empty()) << c.what << ": taken once";
+    }
 }
 
 } // namespace
