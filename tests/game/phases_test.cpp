@@ -61,11 +61,14 @@ TEST(Phases, one_round_follows_the_phase_tables_after_every_handler)
     EXPECT_EQ(w.state().mission, 2);
 }
 
-TEST(Phases, flow_buttons_take_one_click_per_phase)
+TEST(Phases, flow_buttons_take_one_click_per_phase_and_arrays_only_by_index)
 {
     Frmvelmo w;
-    EXPECT_TRUE(w.click("Cmdstart"));
+    EXPECT_TRUE(w.access_key('S')); // Alt+Shift+S as well as Alt+S
+    EXPECT_EQ(w.state().mission, 1);
     EXPECT_FALSE(w.click("Cmdstart"));
+    EXPECT_FALSE(w.click("cmdchange")); // an array takes clicks by Index only
+    EXPECT_EQ(w.state().answer, 200);
     EXPECT_FALSE(w.click("cmdcont"));
     EXPECT_FALSE(w.click("Cmdnew"));
     EXPECT_TRUE(w.click("cmdready"));
@@ -73,6 +76,10 @@ TEST(Phases, flow_buttons_take_one_click_per_phase)
     EXPECT_FALSE(w.click("cmdchange", 0));
     EXPECT_TRUE(w.click("cmdcont"));
     EXPECT_FALSE(w.click("cmdcont"));
+    w.game().state.mission = 9; // on to mission 10, where all eight steps show
+    w.advance(3000);
+    EXPECT_FALSE(w.click("cmdchange"));
+    EXPECT_EQ(w.state().answer, 20000);
 }
 
 // Start before Tmr1 has ticked even once takes one draw as the tick would,

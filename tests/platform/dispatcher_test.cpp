@@ -111,5 +111,18 @@ TEST_F(Dispatching, ticks_that_fell_due_are_not_lost_on_a_jump)
     EXPECT_EQ(log.back(), "Fast@5000");
 }
 
+// Ticks due at the same millisecond fire in the order the design lists the timers.
+TEST(Dispatcher, ties_fire_in_design_order)
+{
+    static constexpr std::array<Entry<Timer>, 2> both{{{"Slow", -1, {4, true}}, {"Fast", -1, {2, true}}}};
+    Form form{FormDesign{"t", colours::black, 10, 10, {}, {}, {}, {}, both}};
+    Dispatcher d{form};
+    std::vector<std::string> log;
+    for (const char* name : {"Slow", "Fast"})
+        d.on_tick(name, [&, name] { log.push_back(name + ("@" + std::to_string(d.now()))); });
+    d.advance(8);
+    EXPECT_EQ(log, (std::vector<std::string>{"Fast@2", "Slow@4", "Fast@4", "Fast@6", "Slow@8", "Fast@8"}));
+}
+
 } // namespace
 } // namespace velmo
