@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <map>
 #include <set>
 
 using velmo::Frmvelmo;
@@ -22,16 +23,59 @@ namespace {
 
 QRgb rgb_of(velmo::Colour c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-// Counts paint events on a window and all of its children.
-class PaintCounter : public QObject {
+// Counts the paint events of a window and all of its children, and gathers
+// the areas they repaint in the window's coordinates.
+class PaintLog : public QObject {
 public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override
+    explicit PaintLog(QWidget& top)
+        : top_(top)
     {
-        if (e->type() == QEvent::Paint)
+        top.installEventFilter(this);
+        for (QWidget* c : top.findChildren<QWidget*>())
+            c->installEventFilter(this);
+    }
+    int paints = 0;
+    QRegion region;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
             ++paints;
+            auto* w = static_cast<QWidget*>(o);
+            region += static_cast<QPaintEvent*>(e)->region().translated(w->mapTo(&top_, QPoint(0, 0)));
+        }
         return false;
     }
+
+private:
+    QWidget& top_;
+};
+
+// A change to the model after a mission is on screen, and what it is.
+struct ModelChange {
+    int mission;
+    void (*change)(Frmvelmo&);
+};
+const std::map<QString, ModelChange> model_changes{
+    {"circle on the picture", {1, [](Frmvelmo& m) { m.form().picture("Pic1").circle(200, 100, 15, 0x0000FF); }}},
+    {"the picture's last pixel", {1, [](Frmvelmo& m) { m.form().picture("Pic1").pset(520, 224, 0x0000FF); }}},
+    {"question text", {1, [](Frmvelmo& m) { m.form().label("Lblask").set_caption("Mission 1: ?"); }}},
+    {"question colour", {1, [](Frmvelmo& m) { m.form().label("Lblask").set_fore(0x0000FF); }}},
+    {"estimate stepped", {1, [](Frmvelmo& m) { m.click("cmdchange", 5); }}},
+    {"line shortened", {6, [](Frmvelmo& m) { m.form().line("Line3").set_x2(m.line("Line3").to().x - 40); }}},
+    {"line lengthened", {6, [](Frmvelmo& m) { m.form().line("Line3").set_x2(m.line("Line3").to().x + 40); }}},
+    {"line moved down",
+        {6,
+            [](Frmvelmo& m) {
+                m.form().line("Line3").set_y1(380);
+                m.form().line("Line3").set_y2(380);
+            }}},
+    {"box edge moved",
+        {6,
+            [](Frmvelmo& m) {
+                auto& edge = m.form().line("Line4", 0);
+                edge.set_x1(edge.from().x + 9);
+                edge.set_x2(edge.from().x);
+            }}},
 };
 
 std::set<QString> visible_children(QWidget& w)
@@ -147,12 +191,42 @@ private slots:
         QCOMPARE(window->findChild<QLabel*>("Lblcount1")->text(), QStringLiteral(" 200"));
     }
 
+    // The view repaints only what changed, so every pixel that differs after
+    // a change must lie in an area it asked Qt to repaint; a grab repaints all
+    // and would hide a stale strip.
+    void repaints_cover_every_changed_pixel_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const auto& [name, c] : model_changes)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void repaints_cover_every_changed_pixel()
+    {
+        QFETCH(QString, change);
+        const ModelChange& c = model_changes.at(change);
+        play_to(c.mission);
+        QTest::qWait(20);
+        const QImage before = window->grab().toImage();
+        PaintLog log(*window);
+        c.change(*model);
+        window->sync();
+        QTest::qWait(20);
+        const QRegion repainted = log.region; // before the grab's own paints
+        const QImage after = window->grab().toImage();
+        int changed = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    ++changed;
+                    if (!repainted.contains(QPoint(x, y)))
+                        QFAIL(qPrintable(QStringLiteral("%1,%2 changed but was not repainted").arg(x).arg(y)));
+                }
+        QVERIFY(changed > 0);
+    }
+
     void idle_ticks_repaint_nothing()
     {
-        PaintCounter counter;
-        window->installEventFilter(&counter);
-        for (QWidget* c : window->findChildren<QWidget*>())
-            c->installEventFilter(&counter);
+        PaintLog counter(*window);
         QTest::qWait(100);
         const auto state = model->rng_state();
         const auto requests = window->repaint_requests();
@@ -208,10 +282,14 @@ private slots:
         const int left = model->line("Line4", 0).from().x;
         const QRgb yellow = qRgb(255, 255, 0), white = qRgb(255, 255, 255);
         QCOMPARE(shot.pixel(16, 344), yellow);
+        QCOMPARE(shot.pixel(15, 344), qRgb(0, 0, 0));
         QCOMPARE(shot.pixel(16 + length - 1, 344), yellow);
-        QCOMPARE(shot.pixel(16 + length + 1, 344), qRgb(0, 0, 0));
+        QCOMPARE(shot.pixel(16 + length, 344), qRgb(0, 0, 0)); // as many pixels as it is long
         QCOMPARE(shot.pixel(left, 400), white);
         QCOMPARE(shot.pixel(left + 152, 400), white);
+        QCOMPARE(shot.pixel(left + 152, 352), white); // a vertical edge from its first end
+        QCOMPARE(shot.pixel(left + 152, 543), white); // up to, not including, its second
+        QCOMPARE(shot.pixel(left + 152, 544), qRgb(0, 0, 0));
         QCOMPARE(shot.pixel(left + 70, 352), white);
         QCOMPARE(shot.pixel(left + 70, 544), white);
         QCOMPARE(shot.pixel(left + 24, 528), yellow); // the 50-pixel model line
