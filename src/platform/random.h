@@ -26,10 +26,29 @@ public:
     // The 0-or-1 coin, formed as R + R, which equals floor(R * 2).
     constexpr int coin() { return static_cast<int>(step() >> 23); }
 
+    // Takes n values at once, in O(log n): n steps of s -> a s + c are one
+    // step of s -> A s + C, built by squaring the step and multiplying in the
+    // powers that n's bits select. Arithmetic modulo 2^32 is exact modulo 2^24.
+    constexpr void skip(std::uint64_t n)
+    {
+        std::uint32_t a = multiplier, c = increment, big_a = 1, big_c = 0;
+        for (; n != 0; n >>= 1) {
+            if (n & 1) {
+                big_a *= a;
+                big_c = big_c * a + c;
+            }
+            c *= a + 1;
+            a *= a;
+        }
+        state_ = (big_a * state_ + big_c) & (modulus - 1);
+    }
+
 private:
+    static constexpr std::uint32_t multiplier = 16598013u, increment = 12820163u;
+
     constexpr std::uint32_t step()
     {
-        state_ = (state_ * 16598013u + 12820163u) & (modulus - 1);
+        state_ = (state_ * multiplier + increment) & (modulus - 1);
         return state_;
     }
 

@@ -4,6 +4,8 @@
 #include "support.h"
 
 #include <gtest/gtest.h>
+
+#include <bit>
 #include <ostream>
 
 namespace velmo {
@@ -23,6 +25,28 @@ TEST(RandomGenerator, first_tick_count_after_start_is_241)
 {
     RandomGenerator rnd;
     EXPECT_EQ(rnd.draw(201, 100), 241);
+}
+
+// Skipping n values lands where n single steps do: every n up to 1000, then
+// a spread of n past one full period of 2^24 values, powers of two among them.
+TEST(RandomGenerator, skip_of_n_equals_n_single_steps)
+{
+    constexpr std::uint32_t from = 4242424;
+    constexpr std::uint64_t last = (1u << 24) + 3'000'000;
+    std::uint32_t walked = from;
+    int checked = 0;
+    for (std::uint64_t n = 0; n <= last; ++n, walked = test::next_state(walked)) {
+        const bool power_of_two_near =
+            std::has_single_bit(n) || std::has_single_bit(n + 1) || std::has_single_bit(n - 1);
+        if (n > 1000 && n % 9973 != 0 && !power_of_two_near)
+            continue;
+        RandomGenerator rnd;
+        rnd.set_state(from);
+        rnd.skip(n);
+        ASSERT_EQ(rnd.state(), walked) << "n = " << n;
+        ++checked;
+    }
+    EXPECT_GT(checked, 3000);
 }
 
 struct DrawCase {
