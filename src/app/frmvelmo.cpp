@@ -29,7 +29,7 @@ constexpr std::array<ClickBinding, 2> timers{{
 
 } // namespace
 
-Frmvelmo::Frmvelmo()
+Frmvelmo::Frmvelmo(Tmr1Ticks ticks)
     : form_(frmvelmo_design())
     , game_(form_)
     , dispatcher_(form_)
@@ -39,6 +39,8 @@ Frmvelmo::Frmvelmo()
     dispatcher_.on_click("cmdchange", [this](int index) { cmdchange_Click(game_, index); });
     for (const ClickBinding& t : timers)
         dispatcher_.on_tick(t.button, [this, h = t.handler] { h(game_); });
+    if (ticks == Tmr1Ticks::when_read)
+        dispatcher_.on_quiet_ticks("Tmr1", [this](std::int64_t n) { Tmr1_ticks(game_, n); });
 }
 
 bool Frmvelmo::access_key(char letter)

@@ -13,10 +13,15 @@
 
 namespace velmo {
 
+// How Tmr1's ticks reach the game. Nothing on screen shows a tick, so by
+// default they are taken when something next reads what they drew; the
+// alternative fires each one in time, for tests that prove the two the same.
+enum class Tmr1Ticks { when_read, each_in_time };
+
 class Frmvelmo {
 public:
     // The window in its design state, with Tmr1 running and the clock at 0.
-    Frmvelmo();
+    explicit Frmvelmo(Tmr1Ticks ticks = Tmr1Ticks::when_read);
     Frmvelmo(const Frmvelmo&) = delete;
     Frmvelmo& operator=(const Frmvelmo&) = delete;
 
@@ -37,9 +42,18 @@ public:
     const Timer& timer(std::string_view name) { return form_.timer(name); }
     Colour pixel(std::string_view picture, int x, int y) { return form_.picture(picture).raster().pixel(x, y); }
 
-    std::uint32_t rng_state() const { return game_.state.rnd.state(); }
-    void set_rng_state(std::uint32_t s) { game_.state.rnd.set_state(s); }
-    const GameState& state() const { return game_.state; }
+    // Reads take the Tmr1 ticks that fell due first, as a click would.
+    std::uint32_t rng_state() { return state().rnd.state(); }
+    void set_rng_state(std::uint32_t s)
+    {
+        dispatcher_.catch_up();
+        game_.state.rnd.set_state(s);
+    }
+    const GameState& state()
+    {
+        dispatcher_.catch_up();
+        return game_.state;
+    }
 
     // For the view and for tests that need the whole model.
     Form& form() { return form_; }

@@ -84,6 +84,14 @@ void Tmr1_Timer(Game& g)
     g.state.count_drawn = true;
 }
 
+void Tmr1_ticks(Game& g, std::int64_t ticks)
+{
+    if (ticks <= 0)
+        return;
+    g.state.rnd.skip(static_cast<std::uint64_t>(ticks - 1));
+    Tmr1_Timer(g);
+}
+
 void Tmr2_Timer(Game& g)
 {
     g.ui.Tmr2.set_enabled(false);

@@ -11,7 +11,7 @@ Dispatcher::Dispatcher(Form& form)
         std::optional<Millis> due;
         if (t.enabled())
             due = now_ + t.interval_ms();
-        slots_.push_back({&t, t.switches(), due, {}});
+        slots_.push_back({&t, t.switches(), due, {}, {}});
     }
 }
 
@@ -24,6 +24,12 @@ void Dispatcher::on_tick(std::string_view timer, TickHandler handler)
 {
     if (Slot* s = slot(timer))
         s->handler = std::move(handler);
+}
+
+void Dispatcher::on_quiet_ticks(std::string_view timer, QuietTicksHandler handler)
+{
+    if (Slot* s = slot(timer))
+        s->quiet = std::move(handler);
 }
 
 Dispatcher::Slot* Dispatcher::slot(std::string_view timer)
@@ -67,6 +73,7 @@ bool Dispatcher::click(std::string_view button, int index)
     auto it = std::find_if(clicks_.begin(), clicks_.end(), [&](const auto& h) { return h.first == button; });
     if (it == clicks_.end())
         return false;
+    take_quiet(now_, nullptr);
     run([&] { it->second(index); });
     while (!pending_.empty()) {
         Pending p = std::move(pending_.front());
@@ -79,8 +86,31 @@ bool Dispatcher::click(std::string_view button, int index)
 void Dispatcher::fire(Slot& s)
 {
     s.due = now_ + s.timer->interval_ms();
-    if (s.handler)
+    if (s.quiet)
+        run([&] { s.quiet(1); });
+    else if (s.handler)
         run(s.handler);
+}
+
+void Dispatcher::take_quiet(Millis t, const Slot* first)
+{
+    for (Slot& s : slots_) {
+        if (!s.quiet || !s.due)
+            continue;
+        const Millis last = first == nullptr || &s < first ? t : t - 1;
+        if (*s.due > last)
+            continue;
+        const Millis interval = std::max(s.timer->interval_ms(), 1);
+        const Millis ticks = (last - *s.due) / interval + 1;
+        s.due = *s.due + ticks * interval;
+        run([&] { s.quiet(ticks); });
+    }
+}
+
+void Dispatcher::catch_up()
+{
+    if (!busy_)
+        take_quiet(now_, nullptr);
 }
 
 bool Dispatcher::tick(std::string_view timer)
@@ -88,6 +118,7 @@ bool Dispatcher::tick(std::string_view timer)
     Slot* s = slot(timer);
     if (busy_ || !s || !s->timer->enabled())
         return false;
+    take_quiet(now_, nullptr);
     fire(*s);
     return true;
 }
@@ -96,7 +127,7 @@ std::optional<Dispatcher::Millis> Dispatcher::next_due() const
 {
     std::optional<Millis> best;
     for (const Slot& s : slots_)
-        if (s.due && (!best || *s.due < *best))
+        if (!s.quiet && s.due && (!best || *s.due < *best))
             best = s.due;
     return best;
 }
@@ -109,10 +140,11 @@ void Dispatcher::advance_to(Millis t)
         // The earliest due tick first; on a tie, the timer that comes first.
         Slot* next = nullptr;
         for (Slot& s : slots_)
-            if (s.due && *s.due <= t && (!next || *s.due < *next->due))
+            if (!s.quiet && s.due && *s.due <= t && (!next || *s.due < *next->due))
                 next = &s;
         if (!next)
             break;
+        take_quiet(*next->due, next);
         now_ = std::max(now_, *next->due);
         fire(*next);
     }

@@ -111,6 +111,19 @@ TEST_F(Dispatching, ticks_that_fell_due_are_not_lost_on_a_jump)
     EXPECT_EQ(log.back(), "Fast@5000");
 }
 
+TEST_F(Dispatching, quiet_ticks_wake_no_one_and_are_taken_together_before_the_next_event)
+{
+    d.on_quiet_ticks(
+        "Fast", [this](std::int64_t n) { log.push_back(std::to_string(n) + " Fast@" + std::to_string(d.now())); });
+    EXPECT_FALSE(d.next_due().has_value()); // Slow is off and Fast is quiet
+    d.advance(7);
+    EXPECT_TRUE(log.empty());
+    d.click("Go");
+    d.advance(1);
+    d.catch_up();
+    EXPECT_EQ(log, (std::vector<std::string>{"3 Fast@7", "Go@7", "1 Fast@8"}));
+}
+
 // Ticks due at the same millisecond fire in the order the design lists the timers.
 TEST(Dispatcher, ties_fire_in_design_order)
 {

@@ -282,6 +282,7 @@ void FormWindow::deliver_click(const CommandButton& b)
 
 void FormWindow::wake()
 {
+    ++wake_ups_;
     run_event([&] { dispatcher_.advance_to(clock_.elapsed()); });
 }
 
@@ -301,6 +302,8 @@ void FormWindow::run_event(const std::function<void()>& event)
     schedule();
 }
 
+// Wakes only for a timer whose tick someone sees; quiet ticks wait for the
+// next event, which takes them first.
 void FormWindow::schedule()
 {
     const auto due = dispatcher_.next_due();
@@ -308,8 +311,8 @@ void FormWindow::schedule()
         waker_.stop();
         return;
     }
-    const auto wait = std::max<Dispatcher::Millis>(*due - clock_.elapsed(), min_wake_ms);
-    waker_.start(static_cast<int>(std::min<Dispatcher::Millis>(wait, 1 << 30)));
+    const auto wait = std::clamp<Dispatcher::Millis>(*due - clock_.elapsed(), 0, 1 << 30);
+    waker_.start(static_cast<int>(wait));
 }
 
 } // namespace velmo::qt

@@ -30,12 +30,10 @@ public:
 
     // Brings every widget up to the model. Cheap when nothing changed.
     void sync();
-    // How many times the view has asked for a repaint, for tests and benchmarks.
+    // How many times the view has asked for a repaint, and woken for a timer,
+    // for tests and benchmarks.
     std::uint64_t repaint_requests() const { return repaint_requests_; }
-
-    // Ticks are taken in batches at most this often; each batch fires every
-    // tick that fell due, so a 2 ms timer keeps its count without 500 wake-ups.
-    static constexpr int min_wake_ms = 50;
+    std::uint64_t wake_ups() const { return wake_ups_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,6 +66,7 @@ private:
     QElapsedTimer clock_;
     QTimer waker_;
     std::uint64_t repaint_requests_ = 0;
+    std::uint64_t wake_ups_ = 0;
 };
 
 } // namespace velmo::qt

@@ -5,6 +5,7 @@
 #include "app/frmvelmo.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
+#include "support.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -18,6 +19,7 @@
 
 using velmo::Frmvelmo;
 using velmo::qt::FormWindow;
+using velmo::test::next_state;
 
 namespace {
 
@@ -224,17 +226,28 @@ private slots:
         QVERIFY(changed > 0);
     }
 
-    void idle_ticks_repaint_nothing()
+    // Tmr1 runs on the title screen, yet nothing wakes the view and nothing is
+    // repainted; the next click takes every tick that fell due meanwhile.
+    void idle_ticks_wake_nothing_and_the_next_click_takes_them()
     {
+        const std::uint32_t before = model->rng_state();
         PaintLog counter(*window);
-        QTest::qWait(100);
-        const auto state = model->rng_state();
+        const auto wakes = window->wake_ups();
         const auto requests = window->repaint_requests();
-        counter.paints = 0;
-        QTest::qWait(300);
-        QVERIFY(model->rng_state() != state); // Tmr1 did tick
+        QTest::qWait(400);
+        QCOMPARE(window->wake_ups(), wakes);
         QCOMPARE(window->repaint_requests(), requests);
         QCOMPARE(counter.paints, 0);
+
+        QTest::mouseClick(window->findChild<QPushButton*>("Cmdstart"), Qt::LeftButton);
+        // Mission 1 took three values a circle after the ticks, as many
+        // circles as the last tick counted.
+        const std::uint32_t after = model->rng_state();
+        long taken = 0;
+        for (std::uint32_t s = before; s != after && taken < 100000; s = next_state(s))
+            ++taken;
+        const long ticks = taken - 3 * model->state().rightanswer;
+        QVERIFY2(ticks >= 200 && ticks < 5000, qPrintable(QString::number(ticks)));
     }
 
     // Tab goes through the visible buttons by their tab indexes: -1 (4),
