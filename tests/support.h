@@ -29,6 +29,18 @@ inline std::uint32_t state_before(std::uint32_t s)
     return ((s - 12820163u) * inv) % 16777216u;
 }
 
+// The runtime's colour function: red + 256 x green + 65536 x blue.
+constexpr Colour rgb(int red, int green, int blue)
+{
+    return static_cast<Colour>(red) + 256u * static_cast<Colour>(green) + 65536u * static_cast<Colour>(blue);
+}
+// R, the next value of the sequence: the new state over 2^24, exact in single precision.
+inline float next_value(RandomGenerator& rnd)
+{
+    rnd.skip(1);
+    return static_cast<float>(rnd.state()) / 16777216.0f;
+}
+
 enum class Phase { title, answering, result, waiting, game_over };
 
 // Names ("Cmdstart", "cmdchange(3)", "Tmr1") of what is visible or running.

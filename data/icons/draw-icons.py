@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws Velmo's icon: a yellow ring of estimation with six coloured dots on
-black, in at most 16 colours. Writes the window icon's XPM images (16 and 32
-px, compiled into the program) and the PNG images of the hicolor theme.
+black, in at most 16 colours. Writes the PNG images of the hicolor theme,
+which the program also builds in as its window icon.
 
 Run it by hand after changing the design; its output is committed."""
 import math
@@ -34,15 +34,6 @@ def draw(n):
     return img
 
 
-def write_xpm(path, n, img):
-    lines = ['/* XPM */', f'static const char* const velmo_icon_{n}[] = {{', f'"{n} {n} {len(PALETTE)} 1",']
-    lines += [f'"{k} c #{r:02X}{g:02X}{b:02X}",' for k, (r, g, b) in PALETTE.items()]
-    lines += ['"' + ''.join(row) + '",' for row in img]
-    lines[-1] = lines[-1].rstrip(',')
-    lines.append('};')
-    path.write_text('\n'.join(lines) + '\n')
-
-
 def write_png(path, img):
     n = len(img)
     raw = b''.join(b'\x00' + b''.join(bytes(PALETTE[p]) for p in row) for row in img)
@@ -53,9 +44,6 @@ def write_png(path, img):
 
 
 here = pathlib.Path(__file__).resolve().parent
-root = here.parent.parent
-for n in (16, 32):
-    write_xpm(root / 'src' / 'app' / 'icons' / f'velmo-{n}.xpm', n, draw(n))
 for n in (16, 32, 48, 64, 128):
     out = here / f'{n}x{n}'
     out.mkdir(exist_ok=True)

@@ -3,6 +3,8 @@
 #include "frmvelmo_design.h"
 #include "game/answer_entry.h"
 #include "game/phases.h"
+#include "missions/missions.h"
+#include "scoring/scorers.h"
 
 #include <array>
 
@@ -27,11 +29,24 @@ constexpr std::array<ClickBinding, 2> timers{{
     {"Tmr2", Tmr2_Timer},
 }};
 
+constexpr MissionTable missions{{
+    {tehtava1, tehtava1tulos},
+    {tehtava2, tehtava2tulos},
+    {tehtava3, tehtava3tulos},
+    {tehtava4, tehtava4tulos},
+    {tehtava5, tehtava5tulos},
+    {tehtava6, tehtava6tulos},
+    {tehtava7, tehtava7tulos},
+    {tehtava8, tehtava8tulos},
+    {tehtava9, tehtava9tulos},
+    {tehtava10, tehtava10tulos},
+}};
+
 } // namespace
 
 Frmvelmo::Frmvelmo(Tmr1Ticks ticks)
     : form_(frmvelmo_design())
-    , game_(form_)
+    , game_(form_, missions)
     , dispatcher_(form_)
 {
     for (const ClickBinding& b : flow_buttons)

@@ -42,4 +42,11 @@ Ui::Ui(Form& f)
 {
 }
 
+const MissionProcedures* procedures_of(const Game& g, int mission)
+{
+    if (mission < 1 || mission > 10)
+        return nullptr;
+    return &g.missions[static_cast<std::size_t>(mission - 1)];
+}
+
 } // namespace velmo

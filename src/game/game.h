@@ -36,17 +36,30 @@ struct Ui {
     Timer &Tmr1, &Tmr2;
 };
 
+struct Game;
+using Procedure = void (*)(Game&);
+
+// Mission k's generator and scorer, at k - 1. The window binds them, so the
+// handlers here reach the missions and the scorers that build on this folder.
+struct MissionProcedures {
+    Procedure tehtava, tulos;
+};
+using MissionTable = std::array<MissionProcedures, 10>;
+
 // What every procedure of the window shares: its controls and its state.
 struct Game {
-    explicit Game(Form& form)
+    Game(Form& form, const MissionTable& mission_table)
         : ui(form)
+        , missions(mission_table)
     {
     }
 
     Ui ui;
     GameState state;
+    const MissionTable& missions;
 };
 
-using Procedure = void (*)(Game&);
+// The procedures of a mission, or none outside 1 to 10.
+const MissionProcedures* procedures_of(const Game& g, int mission);
 
 } // namespace velmo

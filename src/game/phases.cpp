@@ -1,8 +1,5 @@
 #include "phases.h"
 
-#include "missions/missions.h"
-#include "scoring/scorers.h"
-
 namespace velmo {
 
 namespace {
@@ -30,7 +27,7 @@ void Cmdstart_Click(Game& g)
     g.ui.Pic1.set_height(225);
     g.ui.Pic1.set_visible(true);
     g.state.mission = 1;
-    tehtava1(g);
+    g.missions[0].tehtava(g);
 }
 
 void cmdready_Click(Game& g)
@@ -38,8 +35,8 @@ void cmdready_Click(Game& g)
     g.ui.Tmr1.set_enabled(true);
     g.state.count_drawn = false;
     show_score_table(g.ui, true);
-    if (Procedure scorer = scorer_of(g.state.mission))
-        scorer(g);
+    if (const MissionProcedures* m = procedures_of(g, g.state.mission))
+        m->tulos(g);
 }
 
 void cmdcont_Click(Game& g)
@@ -92,13 +89,20 @@ void Tmr1_ticks(Game& g, std::int64_t ticks)
     Tmr1_Timer(g);
 }
 
+Long count_from_tmr1(Game& g)
+{
+    if (!g.state.count_drawn)
+        Tmr1_Timer(g);
+    return g.state.rightanswer;
+}
+
 void Tmr2_Timer(Game& g)
 {
     g.ui.Tmr2.set_enabled(false);
     g.ui.Lblwait.set_visible(false);
     g.state.mission = cint(g.state.mission + 1);
-    if (Procedure generator = generator_of(g.state.mission))
-        generator(g);
+    if (const MissionProcedures* m = procedures_of(g, g.state.mission))
+        m->tehtava(g);
 }
 
 void peliloppu(Game& g)

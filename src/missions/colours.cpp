@@ -23,6 +23,26 @@ int biased_shape_colour(GameState& s)
     return shapecolour;
 }
 
+// Missions 5 and 7: 500 shapes, each placed and sized, then coloured.
+template <typename Shape>
+void shapes_in_colour(Game& g, int mission, std::string_view question, Shape (*random_shape)(RandomGenerator&))
+{
+    g.ui.Tmr1.set_enabled(false);
+    g.ui.Pic1.set_visible(true);
+    GameState& s = g.state;
+    clear_counts(s);
+    s.colour = static_cast<Integer>(s.rnd.draw(4));
+    ask_about_colour(g, question, " (0-500)?");
+    s.rightanswer = 500;
+    for (Integer drawn = 0; drawn < 500; ++drawn) {
+        const Shape shape = random_shape(s.rnd);
+        const auto shapecolour = static_cast<std::size_t>(biased_shape_colour(s));
+        shape.draw(g.ui.Pic1, colour_values[shapecolour]);
+        ++s.colourcount[shapecolour];
+    }
+    offer_estimate(g, mission);
+}
+
 } // namespace
 
 void tehtava2(Game& g)
@@ -52,47 +72,8 @@ void tehtava2(Game& g)
     offer_estimate(g, 2);
 }
 
-void tehtava5(Game& g)
-{
-    g.ui.Tmr1.set_enabled(false);
-    g.ui.Pic1.set_visible(true);
-    GameState& s = g.state;
-    RandomGenerator& rnd = s.rnd;
-    clear_counts(s);
-    s.colour = static_cast<Integer>(rnd.draw(4));
-    ask_about_colour(g, "Mission 5: How many of these 500 circles is ", " (0-500)?");
-    s.rightanswer = 500;
-    for (Integer drawn = 0; drawn < 500; ++drawn) {
-        const int x = rnd.draw(480, 20);
-        const int y = rnd.draw(180, 20);
-        const int w = rnd.draw(20);
-        const int shapecolour = biased_shape_colour(s);
-        g.ui.Pic1.circle(x, y, w, colour_values[static_cast<std::size_t>(shapecolour)]);
-        ++s.colourcount[static_cast<std::size_t>(shapecolour)];
-    }
-    offer_estimate(g, 5);
-}
+void tehtava5(Game& g) { shapes_in_colour(g, 5, "Mission 5: How many of these 500 circles is ", random_circle); }
 
-void tehtava7(Game& g)
-{
-    g.ui.Tmr1.set_enabled(false);
-    g.ui.Pic1.set_visible(true);
-    GameState& s = g.state;
-    RandomGenerator& rnd = s.rnd;
-    clear_counts(s);
-    s.colour = static_cast<Integer>(rnd.draw(4));
-    ask_about_colour(g, "Mission 7: How many of these 500 boxes is ", " (0-500)?");
-    s.rightanswer = 500;
-    for (Integer drawn = 0; drawn < 500; ++drawn) {
-        const int x = rnd.draw(500);
-        const int y = rnd.draw(200);
-        const int w = rnd.draw(20);
-        const int h = rnd.draw(20);
-        const int shapecolour = biased_shape_colour(s);
-        draw_box(g.ui.Pic1, x, y, w, h, colour_values[static_cast<std::size_t>(shapecolour)]);
-        ++s.colourcount[static_cast<std::size_t>(shapecolour)];
-    }
-    offer_estimate(g, 7);
-}
+void tehtava7(Game& g) { shapes_in_colour(g, 7, "Mission 7: How many of these 500 boxes is ", random_box); }
 
 } // namespace velmo

@@ -1,6 +1,7 @@
 // Missions that ask how many white shapes there are: 1 circles, 3 boxes,
 // 4 dots, 9 boxes and circles together.
 #include "drawing.h"
+#include "game/phases.h"
 #include "missions.h"
 
 namespace velmo {
@@ -9,13 +10,8 @@ void tehtava1(Game& g)
 {
     g.ui.Tmr1.set_enabled(false);
     const Long count = count_from_tmr1(g);
-    RandomGenerator& rnd = g.state.rnd;
-    for (Integer drawn = 0; drawn < count; ++drawn) {
-        const int x = rnd.draw(480, 20);
-        const int y = rnd.draw(180, 20);
-        const int w = rnd.draw(20);
-        g.ui.Pic1.circle(x, y, w);
-    }
+    for (Integer drawn = 0; drawn < count; ++drawn)
+        random_circle(g.state.rnd).draw(g.ui.Pic1, g.ui.Pic1.fore());
     offer_estimate(g, 1);
     ask(g, colours::cyan, "Mission 1: How many circles is in the box (100-300)?");
 }
@@ -25,14 +21,8 @@ void tehtava3(Game& g)
     g.ui.Tmr1.set_enabled(false);
     g.ui.Pic1.set_visible(true);
     const Long count = count_from_tmr1(g);
-    RandomGenerator& rnd = g.state.rnd;
-    for (Integer drawn = 0; drawn < count; ++drawn) {
-        const int x = rnd.draw(500);
-        const int y = rnd.draw(200);
-        const int w = rnd.draw(20);
-        const int h = rnd.draw(20);
-        draw_box(g.ui.Pic1, x, y, w, h);
-    }
+    for (Integer drawn = 0; drawn < count; ++drawn)
+        random_box(g.state.rnd).draw(g.ui.Pic1, g.ui.Pic1.fore());
     offer_estimate(g, 3);
     ask(g, colours::cyan, "Mission 3: How many boxes there is (100-300)?");
 }
@@ -62,18 +52,10 @@ void tehtava9(Game& g)
     const Long count = rnd.draw(401, 100);
     g.state.rightanswer = count;
     for (Integer drawn = 0; drawn < count; ++drawn) {
-        if (rnd.coin() == 0) {
-            const int x = rnd.draw(500);
-            const int y = rnd.draw(200);
-            const int w = rnd.draw(20);
-            const int h = rnd.draw(20);
-            draw_box(g.ui.Pic1, x, y, w, h);
-        } else {
-            const int x = rnd.draw(480, 20);
-            const int y = rnd.draw(180, 20);
-            const int w = rnd.draw(20);
-            g.ui.Pic1.circle(x, y, w);
-        }
+        if (rnd.coin() == 0)
+            random_box(rnd).draw(g.ui.Pic1, g.ui.Pic1.fore());
+        else
+            random_circle(rnd).draw(g.ui.Pic1, g.ui.Pic1.fore());
     }
     offer_estimate(g, 9);
     ask(g, colours::cyan, "Mission 9: How many boxes and circles there is (100-500)?");

@@ -1,26 +1,32 @@
 #include "drawing.h"
 
 #include "game/answer_entry.h"
-#include "game/phases.h"
 
 #include <string>
 
 namespace velmo {
 
-void draw_box(PictureBox& pic, int x, int y, int w, int h, std::optional<Colour> colour)
+Circle random_circle(RandomGenerator& rnd)
 {
-    const Colour c = colour.value_or(pic.fore());
+    const int x = rnd.draw(480, 20);
+    const int y = rnd.draw(180, 20);
+    return {x, y, rnd.draw(20)};
+}
+
+Box random_box(RandomGenerator& rnd)
+{
+    const int x = rnd.draw(500);
+    const int y = rnd.draw(200);
+    const int w = rnd.draw(20);
+    return {x, y, w, rnd.draw(20)};
+}
+
+void Box::draw(PictureBox& pic, Colour c) const
+{
     pic.line(x, y, x + w, y, c);
     pic.line(x + w, y, x + w, y + h, c);
     pic.line(x + w, y + h, x, y + h, c);
     pic.line(x, y + h, x, y, c);
-}
-
-Long count_from_tmr1(Game& g)
-{
-    if (!g.state.count_drawn)
-        Tmr1_Timer(g);
-    return g.state.rightanswer;
 }
 
 void ask(Game& g, Colour colour, std::string_view question)

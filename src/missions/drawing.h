@@ -4,7 +4,6 @@
 #include "platform/colour.h"
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace velmo {
@@ -13,16 +12,22 @@ namespace velmo {
 inline constexpr std::array<Colour, 4> colour_values{colours::red, colours::green, colours::blue, colours::white};
 inline constexpr std::array<std::string_view, 4> colour_names{"red", "green", "blue", "white"};
 
+// The shapes of the counting and colour missions, drawn at random: centre,
+// then radius; corner, then width, then height. Each reaches a little past
+// 500 x 200 at most, inside the 521 x 225 surface.
+struct Circle {
+    int x, y, radius;
+    void draw(PictureBox& pic, Colour colour) const { pic.circle(x, y, radius, colour); }
+};
+Circle random_circle(RandomGenerator& rnd);
+
 // A box is four separate segments, top, right, bottom, left, never one
 // rectangle call: where they meet, the later edge is drawn over the earlier.
-void draw_box(PictureBox& pic, int x, int y, int w, int h, std::optional<Colour> colour = std::nullopt);
-
-// The count Tmr1 left for missions 1 and 3. Where Tmr1 has not ticked since it
-// was last started (a Start at once after the window opens, or at once after
-// the last game's Ready), rightanswer holds no count, or the last game's
-// answer; then one draw is taken as a tick would, so the count is always 100
-// to 300 and is what is drawn.
-Long count_from_tmr1(Game& g);
+struct Box {
+    int x, y, w, h;
+    void draw(PictureBox& pic, Colour colour) const;
+};
+Box random_box(RandomGenerator& rnd);
 
 // Sets and shows the question.
 void ask(Game& g, Colour colour, std::string_view question);

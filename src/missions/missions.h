@@ -15,7 +15,4 @@ void tehtava8(Game& g);
 void tehtava9(Game& g);
 void tehtava10(Game& g);
 
-// The generator of a mission, or none outside 1 to 10.
-Procedure generator_of(int mission);
-
 } // namespace velmo

@@ -7,11 +7,6 @@ namespace velmo {
 // A colour as the game names it: 0x00BBGGRR, red in the low byte.
 using Colour = std::uint32_t;
 
-constexpr Colour rgb(int red, int green, int blue)
-{
-    return static_cast<Colour>(red) + 256u * static_cast<Colour>(green) + 65536u * static_cast<Colour>(blue);
-}
-
 namespace colours {
 inline constexpr Colour black = 0x000000;
 inline constexpr Colour white = 0xFFFFFF;

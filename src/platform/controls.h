@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "control.h"
 #include "raster.h"
 
 #include <cstdint>
@@ -9,68 +10,9 @@
 
 namespace velmo {
 
-enum class ControlKind { label, button, picture, line, timer };
 enum class Align { left, centre };
 // Which face a label is set in; the view maps each role to a real font.
 enum class FontRole { normal, title, credit };
-
-// What every control has: its name and Index, and a revision that each real
-// change bumps, so a view can skip every control that did not change.
-class Control {
-public:
-    Control(std::string_view name, int index)
-        : name_(name)
-        , index_(index)
-    {
-    }
-
-    std::string_view name() const { return name_; }
-    int index() const { return index_; } // -1 when not in a control array
-    std::uint64_t revision() const { return revision_; }
-
-protected:
-    template <typename T> void assign(T& field, const T& value)
-    {
-        // A set that changes nothing does nothing: no revision, no repaint.
-        if (field == value)
-            return;
-        field = value;
-        ++revision_;
-    }
-
-private:
-    std::string name_;
-    int index_;
-    std::uint64_t revision_ = 0;
-};
-
-struct Bounds {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const Bounds&) const = default;
-};
-
-class Visual : public Control {
-public:
-    Visual(std::string_view name, int index, Bounds bounds, bool visible, int tab_index)
-        : Control(name, index)
-        , bounds_(bounds)
-        , visible_(visible)
-        , tab_index_(tab_index)
-    {
-    }
-
-    bool visible() const { return visible_; }
-    void set_visible(bool v) { assign(visible_, v); }
-    const Bounds& bounds() const { return bounds_; }
-    int tab_index() const { return tab_index_; }
-
-protected:
-    Bounds bounds_;
-
-private:
-    bool visible_;
-    int tab_index_;
-};
 
 class Label : public Visual {
 public:
@@ -154,7 +96,6 @@ public:
     }
 
     Colour fore() const { return fore_; }
-    Colour back_colour() const { return raster_.back(); }
     void set_left(int v) { assign(bounds_.left, v); }
     void set_top(int v) { assign(bounds_.top, v); }
     void set_width(int v) { resize(v, bounds_.height); }
@@ -163,9 +104,7 @@ public:
     void cls() { raster_.cls(); }
     void pset(int x, int y) { raster_.pset(x, y, fore_); }
     void pset(int x, int y, Colour c) { raster_.pset(x, y, c); }
-    void line(int x1, int y1, int x2, int y2) { raster_.line(x1, y1, x2, y2, fore_); }
     void line(int x1, int y1, int x2, int y2, Colour c) { raster_.line(x1, y1, x2, y2, c); }
-    void circle(int x, int y, int r) { raster_.circle(x, y, r, fore_); }
     void circle(int x, int y, int r, Colour c) { raster_.circle(x, y, r, c); }
 
     const Raster& raster() const { return raster_; }
@@ -180,11 +119,6 @@ private:
 
     Colour fore_;
     Raster raster_;
-};
-
-struct Point {
-    int x = 0, y = 0;
-    bool operator==(const Point&) const = default;
 };
 
 class LineShape : public Control {
@@ -239,7 +173,7 @@ public:
     int interval_ms() const { return interval_ms_; }
     bool enabled() const { return enabled_; }
     // Every switch counts, so Enabled off and on again inside one handler
-    // still restarts the interval, as it would on the real runtime.
+    // restarts the interval.
     void set_enabled(bool e)
     {
         if (e == enabled_)

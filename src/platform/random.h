@@ -14,9 +14,6 @@ public:
     constexpr std::uint32_t state() const { return state_; }
     constexpr void set_state(std::uint32_t s) { state_ = s & (modulus - 1); }
 
-    // R: the next value of the sequence, s / 2^24, exact in single precision.
-    constexpr float next() { return static_cast<float>(step()) / static_cast<float>(modulus); }
-
     // floor(R * n) + a. R * n is exact (s * n < 2^34), so this is a shift.
     constexpr int draw(int n, int a = 0)
     {

@@ -73,23 +73,4 @@ void tehtava8tulos(Game& g) { score(g, 8); }
 void tehtava9tulos(Game& g) { score(g, 9); }
 void tehtava10tulos(Game& g) { score(g, 10); }
 
-Procedure scorer_of(int mission)
-{
-    static constexpr std::array<Procedure, 10> scorers{
-        tehtava1tulos,
-        tehtava2tulos,
-        tehtava3tulos,
-        tehtava4tulos,
-        tehtava5tulos,
-        tehtava6tulos,
-        tehtava7tulos,
-        tehtava8tulos,
-        tehtava9tulos,
-        tehtava10tulos,
-    };
-    if (mission < 1 || mission > 10)
-        return nullptr;
-    return scorers[static_cast<std::size_t>(mission - 1)];
-}
-
 } // namespace velmo

@@ -50,7 +50,4 @@ void tehtava8tulos(Game& g);
 void tehtava9tulos(Game& g);
 void tehtava10tulos(Game& g);
 
-// The scorer of a mission, or none outside 1 to 10.
-Procedure scorer_of(int mission);
-
 } // namespace velmo

@@ -65,7 +65,6 @@ public:
     bool ok() const { return ok_; }
     // Waits for a viewable top-level window of that title.
     std::optional<xcb_window_t> find_window(const std::string& title, std::chrono::milliseconds limit);
-    void use(xcb_window_t w) { window_ = w; }
     std::pair<int, int> size();
 
     Shot shot();

@@ -34,7 +34,7 @@ void score(Frmvelmo& w, const ScoreCase& c)
         s.colourcount[2] = static_cast<Long>(c.right);
     }
     s.rightarea = static_cast<Long>(c.right);
-    scorer_of(c.mission)(w.game());
+    procedures_of(w.game(), c.mission)->tulos(w.game());
 }
 
 class Scorers : public ::testing::TestWithParam<ScoreCase> { };
@@ -101,8 +101,9 @@ TEST(Scorers, hide_exactly_the_buttons_their_mission_showed)
 
 TEST(Scorers, no_scorer_outside_missions_1_to_10)
 {
-    EXPECT_EQ(scorer_of(0), nullptr);
-    EXPECT_EQ(scorer_of(11), nullptr);
+    Frmvelmo w;
+    EXPECT_EQ(procedures_of(w.game(), 0), nullptr);
+    EXPECT_EQ(procedures_of(w.game(), 11), nullptr);
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "button_view.h"
+#include "label_view.h"
+#include "line_painter.h"
+#include "picture_view.h"
 #include "platform/dispatcher.h"
 #include "platform/form.h"
 
@@ -9,15 +13,9 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
-class QLabel;
-class QPushButton;
-
 namespace velmo::qt {
-
-class PictureWidget;
 
 // Shows a window model in real widgets, one per control, and drives its
 // timers from real time. Handlers change only the model; after each event
@@ -26,7 +24,6 @@ class FormWindow : public QWidget {
     Q_OBJECT
 public:
     FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent = nullptr);
-    ~FormWindow() override;
 
     // Brings every widget up to the model. Cheap when nothing changed.
     void sync();
@@ -39,30 +36,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    template <typename Model, typename Widget> struct Binding {
-        Model* model;
-        Widget* widget;
-        std::uint64_t seen;
-    };
-    struct LineBinding {
-        LineShape* model;
-        std::uint64_t seen;
-        QRect area; // what it covered when last painted; empty when hidden
-    };
-
     void deliver_click(const CommandButton& b);
     void wake();
     // Runs one event on the model, then brings the view up to it.
     void run_event(const std::function<void()>& event);
     void schedule();
-    void request_update(QWidget* w, const QRect& r);
 
-    Form& form_;
     Dispatcher& dispatcher_;
-    std::vector<Binding<Label, QLabel>> labels_;
-    std::vector<Binding<CommandButton, QPushButton>> buttons_;
-    std::vector<Binding<PictureBox, PictureWidget>> pictures_;
-    std::vector<LineBinding> lines_;
+    std::vector<LabelView> labels_;
+    std::vector<ButtonView> buttons_;
+    std::vector<PictureView> pictures_;
+    LinePainter lines_;
     QElapsedTimer clock_;
     QTimer waker_;
     std::uint64_t repaint_requests_ = 0;

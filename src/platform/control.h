@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velmo {
+
+// What every control has: its name and Index, and a revision that each real
+// change bumps, so a view can skip every control that did not change.
+class Control {
+public:
+    Control(std::string_view name, int index)
+        : name_(name)
+        , index_(index)
+    {
+    }
+
+    std::string_view name() const { return name_; }
+    int index() const { return index_; } // -1 when not in a control array
+    std::uint64_t revision() const { return revision_; }
+
+protected:
+    template <typename T> void assign(T& field, const T& value)
+    {
+        // A set that changes nothing does nothing: no revision, no repaint.
+        if (field == value)
+            return;
+        field = value;
+        ++revision_;
+    }
+
+private:
+    std::string name_;
+    int index_;
+    std::uint64_t revision_ = 0;
+};
+
+struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Bounds&) const = default;
+};
+
+class Visual : public Control {
+public:
+    Visual(std::string_view name, int index, Bounds bounds, bool visible, int tab_index)
+        : Control(name, index)
+        , bounds_(bounds)
+        , visible_(visible)
+        , tab_index_(tab_index)
+    {
+    }
+
+    bool visible() const { return visible_; }
+    void set_visible(bool v) { assign(visible_, v); }
+    const Bounds& bounds() const { return bounds_; }
+    int tab_index() const { return tab_index_; }
+
+protected:
+    Bounds bounds_;
+
+private:
+    bool visible_;
+    int tab_index_;
+};
+
+struct Point {
+    int x = 0, y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+} // namespace velmo

@@ -1,0 +1,71 @@
+#include "label_view.h"
+
+#include "fonts.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace velmo::qt {
+
+namespace {
+
+// The title face, made smaller where the installed face is too wide for the
+// label, so the title is never cut off. Width grows in step with the pixel
+// size, so one measurement is enough (each size measured costs a face load).
+QFont fitted(QFont font, const QString& text, int width)
+{
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance > width)
+        font.setPixelSize(std::max(8, font.pixelSize() * width / advance - 1));
+    return font;
+}
+
+} // namespace
+
+LabelView make_label(Label& model, QWidget* window)
+{
+    auto* w = new QLabel(window);
+    w->setObjectName(object_name(model));
+    w->setTextFormat(Qt::PlainText);
+    // The title's tall face reaches into the credit line's strip; drawn on
+    // top without a fill of its own (the window behind it is as black), it
+    // cuts neither the credit text nor its own letters.
+    const bool title = model.font() == FontRole::title;
+    w->setAutoFillBackground(!title);
+    w->setFont(font_for(model.font()));
+    w->setAlignment((model.align() == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    if (title)
+        w->raise();
+    return {&model, w};
+}
+
+bool sync_view(LabelView& v)
+{
+    if (!v.changed())
+        return false;
+    const Label& model = *v.model;
+    QLabel* widget = v.widget;
+    // Qt's setters do work even when nothing changes; only a real change is passed on.
+    const QString text = qstring(model.caption());
+    if (widget->text() != text) {
+        widget->setText(text);
+        if (model.font() == FontRole::title)
+            widget->setFont(fitted(font_for(FontRole::title), text, model.bounds().width));
+    }
+    const QColor fore = qcolor(model.fore()), back = qcolor(model.back());
+    if (widget->palette().color(QPalette::WindowText) != fore || widget->palette().color(QPalette::Window) != back) {
+        QPalette pal = widget->palette();
+        pal.setColor(QPalette::Window, back);
+        pal.setColor(QPalette::WindowText, fore);
+        widget->setPalette(pal);
+    }
+    if (widget->geometry() != qrect(model.bounds()))
+        widget->setGeometry(qrect(model.bounds()));
+    if (widget->isVisibleTo(widget->parentWidget()) != model.visible())
+        widget->setVisible(model.visible());
+    return true;
+}
+
+} // namespace velmo::qt
