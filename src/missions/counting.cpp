@@ -6,39 +6,50 @@
 
 namespace velmo {
 
-void tehtava1(Game& g)
+namespace {
+
+// Missions 4 and 9 draw their own count; whatever Tmr1 left is overwritten.
+Long own_count(Game& g, int n, int a)
 {
     g.ui.Tmr1.set_enabled(false);
+    g.ui.Pic1.set_visible(true);
+    g.state.rightanswer = g.state.rnd.draw(n, a);
+    return g.state.rightanswer;
+}
+
+// Missions 1 and 3: as many white shapes as Tmr1 counted. Start has shown
+// Pic1 already for mission 1, so showing it again changes nothing there.
+template <typename Shape> void shapes_of_tmr1_count(Game& g, Shape (*random_shape)(RandomGenerator&))
+{
+    g.ui.Tmr1.set_enabled(false);
+    g.ui.Pic1.set_visible(true);
     const Long count = count_from_tmr1(g);
     for (Integer drawn = 0; drawn < count; ++drawn)
-        random_circle(g.state.rnd).draw(g.ui.Pic1, g.ui.Pic1.fore());
+        random_shape(g.state.rnd).draw(g.ui.Pic1, g.ui.Pic1.fore());
+}
+
+} // namespace
+
+void tehtava1(Game& g)
+{
+    shapes_of_tmr1_count(g, random_circle);
     offer_estimate(g, 1);
     ask(g, colours::cyan, "Mission 1: How many circles is in the box (100-300)?");
 }
 
 void tehtava3(Game& g)
 {
-    g.ui.Tmr1.set_enabled(false);
-    g.ui.Pic1.set_visible(true);
-    const Long count = count_from_tmr1(g);
-    for (Integer drawn = 0; drawn < count; ++drawn)
-        random_box(g.state.rnd).draw(g.ui.Pic1, g.ui.Pic1.fore());
+    shapes_of_tmr1_count(g, random_box);
     offer_estimate(g, 3);
     ask(g, colours::cyan, "Mission 3: How many boxes there is (100-300)?");
 }
 
 void tehtava4(Game& g)
 {
-    g.ui.Tmr1.set_enabled(false);
-    g.ui.Pic1.set_visible(true);
-    RandomGenerator& rnd = g.state.rnd;
-    // Whatever Tmr1 left is overwritten: this mission draws its own count.
-    const Long count = rnd.draw(601, 200);
-    g.state.rightanswer = count;
+    const Long count = own_count(g, 601, 200);
     for (Integer drawn = 0; drawn < count; ++drawn) {
-        const int x = rnd.draw(520);
-        const int y = rnd.draw(225);
-        g.ui.Pic1.pset(x, y);
+        const int x = g.state.rnd.draw(520);
+        g.ui.Pic1.pset(x, g.state.rnd.draw(225));
     }
     offer_estimate(g, 4);
     ask(g, colours::cyan, "Mission 4: How many dots there is (200-800)?");
@@ -46,11 +57,8 @@ void tehtava4(Game& g)
 
 void tehtava9(Game& g)
 {
-    g.ui.Tmr1.set_enabled(false);
-    g.ui.Pic1.set_visible(true);
+    const Long count = own_count(g, 401, 100);
     RandomGenerator& rnd = g.state.rnd;
-    const Long count = rnd.draw(401, 100);
-    g.state.rightanswer = count;
     for (Integer drawn = 0; drawn < count; ++drawn) {
         if (rnd.coin() == 0)
             random_box(rnd).draw(g.ui.Pic1, g.ui.Pic1.fore());
