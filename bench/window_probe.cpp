@@ -45,36 +45,29 @@ struct Sample {
     double peak_rss_kb;
 };
 
-// Every time any thread of the process gave up the processor to wait: each
-// such wait ends in a wake-up.
-long long voluntary_switches(pid_t pid)
+// Over all threads of the process: the nanoseconds they ran (schedstat, far
+// finer than the clock ticks of stat), and the times they gave up the
+// processor to wait, each of which ends in a wake-up.
+struct Usage {
+    double cpu_ns = 0;
+    long long waits = 0;
+};
+
+Usage usage(pid_t pid)
 {
-    long long sum = 0;
+    Usage u;
     std::error_code ec;
     for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
-        std::ifstream f(task.path() / "status");
-        for (std::string line; std::getline(f, line);)
+        std::ifstream sched(task.path() / "schedstat");
+        double ns = 0;
+        if (sched >> ns)
+            u.cpu_ns += ns;
+        std::ifstream status(task.path() / "status");
+        for (std::string line; std::getline(status, line);)
             if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
-                sum += std::atoll(line.c_str() + 24);
+                u.waits += std::atoll(line.c_str() + 24);
     }
-    return sum;
-}
-
-double cpu_seconds(pid_t pid)
-{
-    std::ifstream f("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    std::getline(f, line);
-    std::istringstream in(line.substr(line.rfind(')') + 2));
-    std::string field;
-    unsigned long long utime = 0, stime = 0;
-    for (int i = 3; i <= 15 && in >> field; ++i) {
-        if (i == 14)
-            utime = std::stoull(field);
-        if (i == 15)
-            stime = std::stoull(field);
-    }
-    return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return u;
 }
 
 double peak_rss_kb(pid_t pid)
@@ -88,11 +81,34 @@ double peak_rss_kb(pid_t pid)
 
 Rest rest(pid_t pid)
 {
-    const double cpu0 = cpu_seconds(pid);
-    const long long wakes0 = voluntary_switches(pid);
+    const Usage before = usage(pid);
     std::this_thread::sleep_for(idle_span);
+    const Usage after = usage(pid);
     const double span = std::chrono::duration<double>(idle_span).count();
-    return {100.0 * (cpu_seconds(pid) - cpu0) / span, static_cast<double>(voluntary_switches(pid) - wakes0) / span};
+    return {
+        100.0 * (after.cpu_ns - before.cpu_ns) / 1e9 / span, static_cast<double>(after.waits - before.waits) / span};
+}
+
+// Alt+S, then Alt+R: Start's yellow face gives way to mission 1, and Ready
+// shows "RIGHT ANSWER" in orange.
+bool reach_result(const std::string& title)
+{
+    velmo::test::XSession x;
+    if (!x.find_window(title, std::chrono::seconds(5)))
+        return false;
+    x.focus();
+    x.key('s', true);
+    if (!x.wait_for([](const velmo::test::Shot& s) { return s.at(356, 212) != 0xFFFF00; }, std::chrono::seconds(5)))
+        return false;
+    x.key('r', true);
+    if (!x.wait_for(
+            [](const velmo::test::Shot& s) {
+                return s.count_of({344, 152, 456, 168}, 0xFF8000) > 0;
+            },
+            std::chrono::seconds(5)))
+        return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    return true;
 }
 
 std::optional<Sample> measure(xcb_connection_t* c, const std::string& title, const char* program)
@@ -120,17 +136,12 @@ std::optional<Sample> measure(xcb_connection_t* c, const std::string& title, con
     std::optional<Sample> sample;
     if (window) {
         const Rest on_title = rest(pid);
-        if (title == "Velmo") {
-            velmo::test::XSession x;
-            if (x.find_window(title, std::chrono::seconds(5))) {
-                x.focus();
-                x.key('s', true);
-                x.key('r', true);
-                std::this_thread::sleep_for(std::chrono::milliseconds(500));
-            }
+        if (title != "Velmo" || reach_result(title)) {
+            const Rest in_result = rest(pid);
+            sample = Sample{startup_ms, on_title, in_result, peak_rss_kb(pid)};
+        } else {
+            std::fprintf(stderr, "%s: did not reach the result of mission 1\n", program);
         }
-        const Rest in_result = rest(pid);
-        sample = Sample{startup_ms, on_title, in_result, peak_rss_kb(pid)};
 
         velmo::test::send_close(c, *window);
     }
