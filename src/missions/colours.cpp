@@ -24,8 +24,7 @@ int biased_shape_colour(GameState& s)
 }
 
 // Missions 5 and 7: 500 shapes, each placed and sized, then coloured.
-template <typename Shape>
-void shapes_in_colour(Game& g, int mission, std::string_view question, Shape (*random_shape)(RandomGenerator&))
+template <auto random_shape> void shapes_in_colour(Game& g, int mission, std::string_view question)
 {
     g.ui.Tmr1.set_enabled(false);
     g.ui.Pic1.set_visible(true);
@@ -35,7 +34,7 @@ void shapes_in_colour(Game& g, int mission, std::string_view question, Shape (*r
     ask_about_colour(g, question, " (0-500)?");
     s.rightanswer = 500;
     for (Integer drawn = 0; drawn < 500; ++drawn) {
-        const Shape shape = random_shape(s.rnd);
+        const auto shape = random_shape(s.rnd);
         const auto shapecolour = static_cast<std::size_t>(biased_shape_colour(s));
         shape.draw(g.ui.Pic1, colour_values[shapecolour]);
         ++s.colourcount[shapecolour];
@@ -72,8 +71,8 @@ void tehtava2(Game& g)
     offer_estimate(g, 2);
 }
 
-void tehtava5(Game& g) { shapes_in_colour(g, 5, "Mission 5: How many of these 500 circles is ", random_circle); }
+void tehtava5(Game& g) { shapes_in_colour<random_circle>(g, 5, "Mission 5: How many of these 500 circles is "); }
 
-void tehtava7(Game& g) { shapes_in_colour(g, 7, "Mission 7: How many of these 500 boxes is ", random_box); }
+void tehtava7(Game& g) { shapes_in_colour<random_box>(g, 7, "Mission 7: How many of these 500 boxes is "); }
 
 } // namespace velmo

@@ -19,7 +19,7 @@ Long own_count(Game& g, int n, int a)
 
 // Missions 1 and 3: as many white shapes as Tmr1 counted. Start has shown
 // Pic1 already for mission 1, so showing it again changes nothing there.
-template <typename Shape> void shapes_of_tmr1_count(Game& g, Shape (*random_shape)(RandomGenerator&))
+template <auto random_shape> void shapes_of_tmr1_count(Game& g)
 {
     g.ui.Tmr1.set_enabled(false);
     g.ui.Pic1.set_visible(true);
@@ -32,14 +32,14 @@ template <typename Shape> void shapes_of_tmr1_count(Game& g, Shape (*random_shap
 
 void tehtava1(Game& g)
 {
-    shapes_of_tmr1_count(g, random_circle);
+    shapes_of_tmr1_count<random_circle>(g);
     offer_estimate(g, 1);
     ask(g, colours::cyan, "Mission 1: How many circles is in the box (100-300)?");
 }
 
 void tehtava3(Game& g)
 {
-    shapes_of_tmr1_count(g, random_box);
+    shapes_of_tmr1_count<random_box>(g);
     offer_estimate(g, 3);
     ask(g, colours::cyan, "Mission 3: How many boxes there is (100-300)?");
 }

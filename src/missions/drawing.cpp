@@ -6,21 +6,6 @@
 
 namespace velmo {
 
-Circle random_circle(RandomGenerator& rnd)
-{
-    const int x = rnd.draw(480, 20);
-    const int y = rnd.draw(180, 20);
-    return {x, y, rnd.draw(20)};
-}
-
-Box random_box(RandomGenerator& rnd)
-{
-    const int x = rnd.draw(500);
-    const int y = rnd.draw(200);
-    const int w = rnd.draw(20);
-    return {x, y, w, rnd.draw(20)};
-}
-
 void Box::draw(PictureBox& pic, Colour c) const
 {
     pic.line(x, y, x + w, y, c);

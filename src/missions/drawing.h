@@ -19,7 +19,13 @@ struct Circle {
     int x, y, radius;
     void draw(PictureBox& pic, Colour colour) const { pic.circle(x, y, radius, colour); }
 };
-Circle random_circle(RandomGenerator& rnd);
+// Inline, so that a loop of 500 keeps the generator's state in a register.
+inline Circle random_circle(RandomGenerator& rnd)
+{
+    const int x = rnd.draw(480, 20);
+    const int y = rnd.draw(180, 20);
+    return {x, y, rnd.draw(20)};
+}
 
 // A box is four separate segments, top, right, bottom, left, never one
 // rectangle call: where they meet, the later edge is drawn over the earlier.
@@ -27,7 +33,13 @@ struct Box {
     int x, y, w, h;
     void draw(PictureBox& pic, Colour colour) const;
 };
-Box random_box(RandomGenerator& rnd);
+inline Box random_box(RandomGenerator& rnd)
+{
+    const int x = rnd.draw(500);
+    const int y = rnd.draw(200);
+    const int w = rnd.draw(20);
+    return {x, y, w, rnd.draw(20)};
+}
 
 // Sets and shows the question.
 void ask(Game& g, Colour colour, std::string_view question);
