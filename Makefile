@@ -12,8 +12,11 @@ build-release: deps
 	cmake --preset release
 	cmake --build --preset release
 
-run: build
-	./build/dev/src/velmo
+# The optimised game alone: the quickest way from a fresh clone to the window.
+run: deps
+	cmake --preset release
+	cmake --build --preset release --target velmo
+	./build/release/src/velmo
 
 test: build
 	ctest --preset dev
@@ -29,11 +32,12 @@ memcheck: build
 	ctest --preset dev -R '^memcheck$$'
 
 # Speed of the generators, handlers and whole games; a soak of 10,000 games;
-# the real window against a bare Qt window under Xvfb.
+# the real window against a bare Qt window under Xvfb and on weston.
 bench: build-release
 	./build/release/bench/velmo_bench
 	./build/release/bench/velmo_soak
 	bench/window-bench build/release
+	bench/wayland-bench build/release
 
 clean:
 	rm -rf build

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws Velmo's icon: a yellow ring of estimation with six coloured dots on
 black, in at most 16 colours. Writes the PNG images of the hicolor theme,
-which the program also builds in as its window icon.
+which the program also builds in as its window icon, and its scalable SVG.
 
 Run it by hand after changing the design; its output is committed."""
 import math
@@ -44,7 +44,19 @@ def write_png(path, img):
 
 
 here = pathlib.Path(__file__).resolve().parent
-for n in (16, 32, 48, 64, 128):
+def write_svg(path):
+    """The same design on a 32-unit square: the ring and the six dots."""
+    hexes = {k: f'#{r:02X}{g:02X}{b:02X}' for k, (r, g, b) in PALETTE.items()}
+    parts = ['<svg xmlns="http://www.w3.org/2000/svg" width="128" height="128" viewBox="0 0 32 32">',
+             f'<rect width="32" height="32" fill="{hexes["."]}"/>',
+             f'<circle cx="16" cy="16" r="{32 * 0.42:.2f}" fill="none" stroke="{hexes["y"]}" stroke-width="1.8"/>']
+    parts += [f'<rect x="{x - 1}" y="{y - 1}" width="2" height="2" fill="{hexes[c]}"/>' for (x, y, c) in DOTS]
+    path.write_text('\n'.join(parts + ['</svg>']) + '\n')
+
+
+for n in (16, 32, 48, 64, 128, 256, 512):
     out = here / f'{n}x{n}'
     out.mkdir(exist_ok=True)
     write_png(out / 'org.velmo.Velmo.png', draw(n))
+(here / 'scalable').mkdir(exist_ok=True)
+write_svg(here / 'scalable' / 'org.velmo.Velmo.svg')

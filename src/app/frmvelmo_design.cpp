@@ -97,9 +97,29 @@ constexpr std::array<Entry<Timer>, 2> timers{{
     {"Tmr2", -1, {3000, false}},
 }};
 
+
+// Numbers and pictures say nothing of what they are.
+constexpr std::array<SpokenName, 15> spoken{{
+    {"Pic1",      -1, "Picture"},
+    {"Pic2",      -1, "Model area"},
+    {"Pic3",      -1, "Yellow area"},
+    {"Lblcount1", -1, "Your estimate"},
+    {"Lblscore2",  0, "Score of mission 1"},
+    {"Lblscore2",  1, "Score of mission 2"},
+    {"Lblscore2",  2, "Score of mission 3"},
+    {"Lblscore2",  3, "Score of mission 4"},
+    {"Lblscore2",  4, "Score of mission 5"},
+    {"Lblscore2",  5, "Score of mission 6"},
+    {"Lblscore2",  6, "Score of mission 7"},
+    {"Lblscore2",  7, "Score of mission 8"},
+    {"Lblscore2",  8, "Score of mission 9"},
+    {"Lblscore2",  9, "Score of mission 10"},
+    {"Lblscore2", 10, "Total score"},
+}};
+
 // clang-format on
 
-constexpr FormDesign design{"Velmo", black, 760, 555, buttons, labels, pictures, lines, timers};
+constexpr FormDesign design{"Velmo", black, 760, 555, buttons, labels, pictures, lines, timers, spoken};
 
 } // namespace
 

@@ -55,6 +55,10 @@ public:
     void set_visible(bool v) { assign(visible_, v); }
     const Bounds& bounds() const { return bounds_; }
     int tab_index() const { return tab_index_; }
+    // What a screen reader calls the control, where its caption does not say;
+    // empty where it does.
+    std::string_view spoken_name() const { return spoken_name_; }
+    void set_spoken_name(std::string_view n) { spoken_name_ = n; }
 
 protected:
     Bounds bounds_;
@@ -62,6 +66,7 @@ protected:
 private:
     bool visible_;
     int tab_index_;
+    std::string_view spoken_name_;
 };
 
 struct Point {

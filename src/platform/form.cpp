@@ -44,6 +44,16 @@ Form::Form(const FormDesign& d)
     , lines_(build(d.lines))
     , timers_(build(d.timers))
 {
+    for (const SpokenName& s : d.spoken) {
+        Visual* v = find(labels_, s.name, s.index);
+        if (!v)
+            v = find(pictures_, s.name, s.index);
+        if (!v)
+            v = find(buttons_, s.name, s.index);
+        if (!v)
+            throw RuntimeError("Control not found: " + control_name(s.name, s.index));
+        v->set_spoken_name(s.spoken);
+    }
 }
 
 Label& Form::label(std::string_view name, int index) { return get(labels_, name, index); }

@@ -17,6 +17,13 @@ template <typename Control> struct Entry {
     typename Control::Design design;
 };
 
+// What a screen reader calls a control whose caption does not say it.
+struct SpokenName {
+    std::string_view name;
+    int index;
+    std::string_view spoken;
+};
+
 struct FormDesign {
     std::string_view caption;
     Colour back;
@@ -26,6 +33,7 @@ struct FormDesign {
     std::span<const Entry<PictureBox>> pictures;
     std::span<const Entry<LineShape>> lines;
     std::span<const Entry<Timer>> timers;
+    std::span<const SpokenName> spoken = {};
 };
 
 // A window model: every control of a design table, created once with its

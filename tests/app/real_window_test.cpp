@@ -1,6 +1,7 @@
 // The real program in a real X window (run under xvfb-run): it starts, its
 // window appears with the yellow Start button at its place, and closing the
-// window in any phase ends the program with status 0 within a second.
+// window in any phase, or destroying it, ends the program with status 0
+// within a second.
 
 #include "screen_areas.h"
 
@@ -32,6 +33,18 @@ TEST(RealWindow, opens_with_start_and_closes_with_status_0)
     EXPECT_EQ(shot->lit(pic1), 0);
     EXPECT_EQ(shot->lit(scores), 0);
     x.close();
+    EXPECT_EQ(velmo.wait_for_exit(1s), 0);
+}
+
+// No window, no process: destroyed from outside, it ends as if closed.
+TEST(RealWindow, destroyed_from_outside_ends_with_status_0)
+{
+    XSession x;
+    ASSERT_TRUE(x.ok());
+    Program velmo(binary());
+    ASSERT_TRUE(x.find_window("Velmo", 15s));
+    ASSERT_TRUE(x.wait_for([](const Shot& s) { return start.shown(s); }, 5s));
+    x.destroy();
     EXPECT_EQ(velmo.wait_for_exit(1s), 0);
 }
 

@@ -220,4 +220,10 @@ void XSession::focus()
 
 void XSession::close() { send_close(c_, window_); }
 
+void XSession::destroy()
+{
+    xcb_destroy_window(c_, window_);
+    xcb_flush(c_);
+}
+
 } // namespace velmo::test

@@ -78,6 +78,8 @@ public:
     void focus();
     // What a window manager sends when the player closes the window.
     void close();
+    // What some tools do instead: destroy the window without asking.
+    void destroy();
 
 private:
     std::uint8_t keycode(std::uint32_t keysym);

@@ -28,6 +28,8 @@ LabelView make_label(Label& model, QWidget* window)
 {
     auto* w = new QLabel(window);
     w->setObjectName(object_name(model));
+    if (!model.spoken_name().empty())
+        w->setAccessibleName(qstring(model.spoken_name()));
     w->setTextFormat(Qt::PlainText);
     // The title's tall face reaches into the credit line's strip; drawn on
     // top without a fill of its own (the window behind it is as black), it

@@ -11,7 +11,7 @@ PictureWidget::PictureWidget(PictureBox& model, QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setObjectName(object_name(model));
-    setAccessibleName(objectName());
+    setAccessibleName(qstring(model.spoken_name()));
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event)

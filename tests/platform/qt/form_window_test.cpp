@@ -7,6 +7,7 @@
 #include "platform/qt/form_window.h"
 #include "support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -274,6 +275,21 @@ private slots:
         QTest::keyClick(plus10, Qt::Key_Space);
         QTRY_COMPARE(model->state().answer, velmo::Long{210});
         QCOMPARE(window->findChild<QLabel*>("Lblcount1")->text(), QStringLiteral(" 210"));
+    }
+
+    // Screen readers say what a number or a picture is; buttons keep their captions.
+    void screen_readers_name_what_captions_do_not()
+    {
+        const std::vector<std::pair<const char*, const char*>> names{{"Pic1", "Picture"}, {"Pic2", "Model area"},
+            {"Pic3", "Yellow area"}, {"Lblcount1", "Your estimate"}, {"Lblscore2(2)", "Score of mission 3"},
+            {"Lblscore2(10)", "Total score"}, {"Cmdstart", "Start"}, {"lblrightots", "RIGHT ANSWER"}};
+        for (const auto& [object, spoken] : names) {
+            auto* w = window->findChild<QWidget*>(QString::fromLatin1(object));
+            QVERIFY2(w, object);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(a, object);
+            QCOMPARE(a->text(QAccessible::Name), QString::fromLatin1(spoken));
+        }
     }
 
     void labels_use_a_face_that_really_has_a_black_weight()
