@@ -209,8 +209,8 @@ int main(int argc, char** argv)
         const auto wakes = [part](const Sample& s) { return (s.*part).wakes_per_s; };
         const double ca = med(a, cpu), cb = med(b, cpu), wa = med(a, wakes), wb = med(b, wakes);
         std::printf(
-            "at rest, %-6s CPU     %7.2f %%  %7.2f %%  %+5.2f points (target: within 0.05)\n", phase, ca, cb, ca - cb);
-        std::printf("at rest, %-6s wakes/s %7.1f    %7.1f    %+5.1f (target: within 1)\n", phase, wa, wb, wa - wb);
+            "at rest, %-6s CPU     %7.2f %%  %7.2f %%  %+5.2f points (target: at most 0.05 above)\n", phase, ca, cb, ca - cb);
+        std::printf("at rest, %-6s wakes/s %7.1f    %7.1f    %+5.1f (target: at most 1 above)\n", phase, wa, wb, wa - wb);
     }
     xcb_disconnect(c);
     return 0;
