@@ -24,7 +24,7 @@ constexpr std::array<ClickBinding, 4> flow_buttons{{
     {"Cmdnew", Cmdnew_Click},
 }};
 
-constexpr std::array<ClickBinding, 2> timers{{
+constexpr std::array<ClickBinding, 2> timer_handlers{{
     {"Tmr1", Tmr1_Timer},
     {"Tmr2", Tmr2_Timer},
 }};
@@ -52,7 +52,7 @@ Frmvelmo::Frmvelmo(Tmr1Ticks ticks)
     for (const ClickBinding& b : flow_buttons)
         dispatcher_.on_click(b.button, [this, h = b.handler](int) { h(game_); });
     dispatcher_.on_click("cmdchange", [this](int index) { cmdchange_Click(game_, index); });
-    for (const ClickBinding& t : timers)
+    for (const ClickBinding& t : timer_handlers)
         dispatcher_.on_tick(t.button, [this, h = t.handler] { h(game_); });
     if (ticks == Tmr1Ticks::when_read)
         dispatcher_.on_quiet_ticks("Tmr1", [this](std::int64_t n) { Tmr1_ticks(game_, n); });
