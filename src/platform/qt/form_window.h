@@ -20,8 +20,8 @@ namespace velmo::qt {
 // Shows a window model in real widgets, one per control, and drives its
 // timers from real time. Handlers change only the model; after each event
 // the view takes over what changed and repaints only that.
+// It declares no signals or slots of its own, so it needs no moc.
 class FormWindow : public QWidget {
-    Q_OBJECT
 public:
     FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent = nullptr);
 
