@@ -29,6 +29,14 @@ protected:
         field = value;
         ++revision_;
     }
+    // Text compared as it comes, so that an unchanged caption costs no copy.
+    void assign(std::string& field, std::string_view value)
+    {
+        if (field == value)
+            return;
+        field.assign(value);
+        ++revision_;
+    }
 
 private:
     std::string name_;

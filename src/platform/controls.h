@@ -37,7 +37,7 @@ public:
     }
 
     const std::string& caption() const { return caption_; }
-    void set_caption(std::string_view c) { assign(caption_, std::string(c)); }
+    void set_caption(std::string_view c) { assign(caption_, c); }
     Colour fore() const { return fore_; }
     void set_fore(Colour c) { assign(fore_, c); }
     Colour back() const { return back_; }
