@@ -93,6 +93,17 @@ Expected shapes_in_colour(Replay& r, Outline (*shape)(Replay&, Colour))
     return e;
 }
 
+// Missions 1 and 3: white shapes, as many as the tick that Start or the end
+// of the wait takes draws.
+Expected shapes_of_tick_count(Replay& r, Outline (*shape)(Replay&, Colour))
+{
+    Expected e;
+    e.right = r.draw(201, 100);
+    for (long i = 0; i < *e.right; ++i)
+        e.shapes.push_back(shape(r, colours::white));
+    return e;
+}
+
 struct Row {
     int mission;
     std::string_view question; // "{}" stands for the asked colour's name
@@ -103,13 +114,7 @@ struct Row {
 
 const std::array<Row, 10> missions{{
     {1, "Mission 1: How many circles is in the box (100-300)?",
-        [](Replay& r) {
-            Expected e;
-            e.right = r.draw(201, 100); // as the tick that Start takes would
-            for (long i = 0; i < *e.right; ++i)
-                e.shapes.push_back(circle(r, colours::white));
-            return e;
-        }},
+        [](Replay& r) { return shapes_of_tick_count(r, circle); }},
     {2, "Mission 2: How much there is {} colour in the box (in percent)?",
         [](Replay& r) {
             Expected e;
@@ -128,14 +133,7 @@ const std::array<Row, 10> missions{{
                 }
             return e;
         }},
-    {3, "Mission 3: How many boxes there is (100-300)?",
-        [](Replay& r) {
-            Expected e;
-            e.right = r.draw(201, 100);
-            for (long i = 0; i < *e.right; ++i)
-                e.shapes.push_back(box(r, colours::white));
-            return e;
-        }},
+    {3, "Mission 3: How many boxes there is (100-300)?", [](Replay& r) { return shapes_of_tick_count(r, box); }},
     {4, "Mission 4: How many dots there is (200-800)?",
         [](Replay& r) {
             Expected e;
