@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -47,6 +48,26 @@ private:
 struct Bounds {
     int left = 0, top = 0, width = 0, height = 0;
     bool operator==(const Bounds&) const = default;
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    int right() const { return left + width; } // one past the last column
+    int bottom() const { return top + height; }
+    // The smallest box that holds both; an empty box adds nothing.
+    Bounds united(const Bounds& o) const
+    {
+        if (empty())
+            return o;
+        if (o.empty())
+            return *this;
+        const int l = std::min(left, o.left), t = std::min(top, o.top);
+        return {l, t, std::max(right(), o.right()) - l, std::max(bottom(), o.bottom()) - t};
+    }
+    Bounds intersected(const Bounds& o) const
+    {
+        const int l = std::max(left, o.left), t = std::max(top, o.top);
+        const int r = std::min(right(), o.right()), b = std::min(bottom(), o.bottom());
+        return r > l && b > t ? Bounds{l, t, r - l, b - t} : Bounds{};
+    }
 };
 
 class Visual : public Control {

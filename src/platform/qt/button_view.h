@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert.h"
+#include "platform/appearance.h"
 #include "platform/controls.h"
 
 #include <QPushButton>
@@ -12,16 +13,16 @@ namespace velmo::qt {
 // hand: a style sheet per button costs start-up time for nothing.
 class FaceButton : public QPushButton {
 public:
-    FaceButton(const QString& caption, QColor face, QWidget* parent);
+    FaceButton(const QString& caption, Colour face, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QColor face_, ink_;
+    ButtonLook look_;
 };
 
-using ButtonView = View<CommandButton, FaceButton>;
+using ButtonView = View<CommandButton, FaceButton*>;
 
 ButtonView make_button(CommandButton& model, QWidget* window);
 // Brings the button up to its model; returns whether it asked for a repaint.

@@ -1,24 +1,21 @@
 #include "label_view.h"
 
 #include "fonts.h"
+#include "platform/appearance.h"
 
 #include <QFontMetrics>
 #include <QLabel>
-
-#include <algorithm>
 
 namespace velmo::qt {
 
 namespace {
 
 // The title face, made smaller where the installed face is too wide for the
-// label, so the title is never cut off. Width grows in step with the pixel
-// size, so one measurement is enough (each size measured costs a face load).
+// label, so the title is never cut off. One measurement is enough (each size
+// measured costs a face load).
 QFont fitted(QFont font, const QString& text, int width)
 {
-    const int advance = QFontMetrics(font).horizontalAdvance(text);
-    if (advance > width)
-        font.setPixelSize(std::max(8, font.pixelSize() * width / advance - 1));
+    font.setPixelSize(fitted_pixel_size(font.pixelSize(), QFontMetrics(font).horizontalAdvance(text), width));
     return font;
 }
 

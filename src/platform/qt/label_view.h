@@ -8,7 +8,7 @@ class QWidget;
 
 namespace velmo::qt {
 
-using LabelView = View<Label, QLabel>;
+using LabelView = View<Label, QLabel*>;
 
 // A plain-text label in its role's face, on the window.
 LabelView make_label(Label& model, QWidget* window);

@@ -1,34 +1,12 @@
 #include "line_painter.h"
 
 #include "convert.h"
+#include "platform/appearance.h"
 
 #include <QPainter>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace velmo::qt {
-
-namespace {
-
-// The pixels a line control covers: along its axis from its first end point up
-// to, not including, the second, so a line is as many pixels long as the
-// distance between its ends; across, as many pixels as it is wide.
-QRect line_area(const LineShape& l)
-{
-    const Point a = l.from(), b = l.to();
-    const int w = std::max(l.width(), 1);
-    if (a.y == b.y && a.x != b.x)
-        return a.x < b.x ? QRect(a.x, a.y, b.x - a.x, w) : QRect(b.x + 1, a.y, a.x - b.x, w);
-    if (a.x == b.x && a.y != b.y)
-        return a.y < b.y ? QRect(a.x, a.y, w, b.y - a.y) : QRect(a.x, b.y + 1, w, a.y - b.y);
-    if (a == b)
-        return {};
-    return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)), QPoint(std::max(a.x, b.x), std::max(a.y, b.y)))
-        .adjusted(-w, -w, w, w);
-}
-
-} // namespace
 
 LinePainter::LinePainter(std::vector<LineShape>& lines, QWidget& window)
     : window_(window)
@@ -44,7 +22,7 @@ int LinePainter::sync()
         if (model->revision() == seen)
             continue;
         seen = model->revision();
-        const QRect now = model->visible() ? line_area(*model) : QRect();
+        const QRect now = model->visible() ? qrect(line_area(*model)) : QRect();
         if (now != area) {
             const QRect dirty = area.united(now);
             if (!dirty.isEmpty()) {

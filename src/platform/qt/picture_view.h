@@ -19,7 +19,7 @@ private:
     PictureBox& model_;
 };
 
-using PictureView = View<PictureBox, PictureWidget>;
+using PictureView = View<PictureBox, PictureWidget*>;
 
 PictureView make_picture(PictureBox& model, QWidget* window);
 // Brings the box up to its model and repaints what was drawn on it; returns

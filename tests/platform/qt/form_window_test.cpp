@@ -3,6 +3,7 @@
 // drawing surface is shown pixel for pixel, and that idle ticks repaint nothing.
 
 #include "app/frmvelmo.h"
+#include "platform/appearance.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
 #include "support.h"
@@ -275,6 +276,61 @@ private slots:
         QTest::keyClick(plus10, Qt::Key_Space);
         QTRY_COMPARE(model->state().answer, velmo::Long{210});
         QCOMPARE(window->findChild<QLabel*>("Lblcount1")->text(), QStringLiteral(" 210"));
+    }
+
+    // Each face colour, as the desktop's toolkit draws a raised button: its
+    // face, edges lit and shaded as QColor lightens and darkens it, a caption
+    // in black on a light face and white on a dark one, and, with the focus,
+    // exactly the ring of dots that the page draws too.
+    void buttons_draw_face_bevel_ink_and_focus_ring_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QRgb>("ink");
+        const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+        QTest::newRow("magenta New game") << "Cmdnew" << white;
+        QTest::newRow("yellow Start") << "Cmdstart" << black;
+        QTest::newRow("green Continue") << "cmdcont" << black;
+        QTest::newRow("orange Ready") << "cmdready" << black;
+        QTest::newRow("blue -1") << "cmdchange(0)" << white;
+        QTest::newRow("red +1") << "cmdchange(1)" << white;
+    }
+    void buttons_draw_face_bevel_ink_and_focus_ring()
+    {
+        QFETCH(QString, button);
+        QFETCH(QRgb, ink);
+        auto* w = window->findChild<QPushButton*>(button);
+        QVERIFY(w);
+        w->show();
+        const QImage plain = w->grab().toImage();
+        w->setFocus();
+        QVERIFY(w->hasFocus());
+        const QImage focused = w->grab().toImage();
+        const int right = w->width() - 1, bottom = w->height() - 1;
+        const QColor face = plain.pixelColor(1, 1);
+        QCOMPARE(plain.pixel(right / 2, 0), face.lighter(150).rgb());
+        QCOMPARE(plain.pixel(0, bottom / 2), face.lighter(150).rgb());
+        for (const QPoint p : {QPoint(right / 2, bottom), QPoint(right, bottom / 2), QPoint(right, 0), QPoint(0, bottom)})
+            QCOMPARE(plain.pixel(p), face.darker(200).rgb());
+        // The caption, clear of the bevel: in the ink, and nowhere in the other one.
+        const QRgb other = ink == qRgb(0, 0, 0) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        int inked = 0, wrong = 0;
+        for (int y = 1; y < bottom; ++y)
+            for (int x = 1; x < right; ++x) {
+                inked += plain.pixel(x, y) == ink;
+                wrong += plain.pixel(x, y) == other;
+            }
+        QVERIFY2(inked > 3 && wrong == 0, qPrintable(QStringLiteral("%1 in ink, %2 not").arg(inked).arg(wrong)));
+        std::set<std::pair<int, int>> ring;
+        for (const velmo::Point p : velmo::focus_ring(w->width(), w->height()))
+            ring.insert({p.x, p.y});
+        for (int y = 2; y <= bottom - 2; ++y)
+            for (int x = 2; x <= right - 2; ++x) {
+                if (x != 2 && y != 2 && x != right - 2 && y != bottom - 2)
+                    continue;
+                const QRgb expected = ring.count({x, y}) ? ink : plain.pixel(x, y);
+                if (focused.pixel(x, y) != expected)
+                    QFAIL(qPrintable(QStringLiteral("the ring differs at %1,%2").arg(x).arg(y)));
+            }
     }
 
     // Screen readers say what a number or a picture is; buttons keep their captions.
