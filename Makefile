@@ -1,5 +1,5 @@
 # The README's two commands, run, test, each do everything from a fresh clone.
-.PHONY: run test test-asan memcheck bench package test-package deps build build-release clean
+.PHONY: run test test-asan memcheck bench bench-web web build-web package test-package deps build build-release clean
 
 deps:
 	bash scripts/install-deps
@@ -17,6 +17,14 @@ run: deps
 	cmake --preset release
 	cmake --build --preset release --target velmo
 	./build/release/src/velmo
+
+# The page: the same game in WebAssembly, served on this machine until Ctrl+C.
+web: build-web
+	/usr/bin/python3 scripts/serve_web.py build/web
+
+build-web: deps
+	emcmake cmake --preset web
+	cmake --build --preset web
 
 test: build
 	ctest --preset dev

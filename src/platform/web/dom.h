@@ -1,0 +1,46 @@
+#pragma once
+
+// The page's elements as the view drives them: the few DOM calls it needs,
+// written in JavaScript (dom.js) and addressed by small handles. Strings are
+// UTF-8; sizes and positions are CSS pixels of the window.
+
+#include <cstdint>
+
+extern "C" {
+
+using VelmoCallback = void (*)(void* user);
+using VelmoKeyCallback = int (*)(void* user, int letter);
+
+// The window: the page's one element of width x height, its title the page's.
+int velmo_dom_window(const char* title, int width, int height, const char* back);
+// A child of the window, last in its stacking order; its id is `name`.
+int velmo_dom_create(const char* tag, const char* name, const char* css_class);
+void velmo_dom_style(int element, const char* property, const char* value);
+void velmo_dom_attribute(int element, const char* name, const char* value);
+void velmo_dom_box(int element, int left, int top, int width, int height);
+void velmo_dom_show(int element, int shown);
+void velmo_dom_text(int element, const char* text);
+// A button's caption with its access letter, at byte `key_at` (or -1), underlined.
+void velmo_dom_caption(int element, const char* text, int key_at);
+
+// Canvases: size in pixels, RGBA rows copied in, solid rectangles.
+void velmo_dom_canvas_size(int canvas, int width, int height);
+void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int top, int width, int height);
+void velmo_dom_fill(int canvas, int left, int top, int width, int height, const char* colour);
+// A sloped segment, drawn inside a clipping box only.
+void velmo_dom_stroke(int canvas, int x1, int y1, int x2, int y2, int width, const char* colour, int clip_left,
+    int clip_top, int clip_width, int clip_height);
+
+// The width of a text in a CSS font, in whole pixels, once the face is loaded.
+int velmo_dom_text_width(const char* font, const char* text);
+// Calls back once every face of the list (CSS fonts, one a line) is loaded.
+void velmo_dom_when_fonts_loaded(const char* fonts, VelmoCallback done, void* user);
+
+int velmo_dom_focused(int element);
+void velmo_dom_focus(int element);
+void velmo_dom_on_click(int element, VelmoCallback clicked, void* user);
+// Alt+letter anywhere in the page; the browser keeps the key where the
+// callback returns 0.
+void velmo_dom_on_access_key(VelmoKeyCallback pressed, void* user);
+void velmo_dom_report(const char* message);
+}

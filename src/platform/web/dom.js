@@ -1,0 +1,166 @@
+// The DOM calls of the page's view (declared in dom.h). Elements are kept in
+// one list and named by their place in it, so C++ holds plain numbers.
+mergeInto(LibraryManager.library, {
+  $velmoDom: {
+    nodes: [],
+    contexts: [],
+    root: null,
+    add: function (node) {
+      velmoDom.nodes.push(node);
+      return velmoDom.nodes.length - 1;
+    },
+    context: function (canvas) {
+      if (!velmoDom.contexts[canvas]) {
+        velmoDom.contexts[canvas] = velmoDom.nodes[canvas].getContext('2d', { alpha: false });
+      }
+      return velmoDom.contexts[canvas];
+    },
+  },
+
+  velmo_dom_window__deps: ['$velmoDom'],
+  velmo_dom_window: function (title, width, height, back) {
+    document.title = UTF8ToString(title);
+    var root = document.getElementById('window');
+    root.style.width = width + 'px';
+    root.style.height = height + 'px';
+    root.style.background = UTF8ToString(back);
+    root.setAttribute('aria-label', document.title);
+    velmoDom.root = root;
+    return velmoDom.add(root);
+  },
+
+  velmo_dom_create__deps: ['$velmoDom'],
+  velmo_dom_create: function (tag, name, cssClass) {
+    var node = document.createElement(UTF8ToString(tag));
+    node.id = UTF8ToString(name);
+    node.className = UTF8ToString(cssClass);
+    velmoDom.root.appendChild(node);
+    return velmoDom.add(node);
+  },
+
+  velmo_dom_style__deps: ['$velmoDom'],
+  velmo_dom_style: function (element, property, value) {
+    velmoDom.nodes[element].style.setProperty(UTF8ToString(property), UTF8ToString(value));
+  },
+
+  velmo_dom_attribute__deps: ['$velmoDom'],
+  velmo_dom_attribute: function (element, name, value) {
+    velmoDom.nodes[element].setAttribute(UTF8ToString(name), UTF8ToString(value));
+  },
+
+  velmo_dom_box__deps: ['$velmoDom'],
+  velmo_dom_box: function (element, left, top, width, height) {
+    var s = velmoDom.nodes[element].style;
+    s.left = left + 'px';
+    s.top = top + 'px';
+    s.width = width + 'px';
+    s.height = height + 'px';
+  },
+
+  velmo_dom_show__deps: ['$velmoDom'],
+  velmo_dom_show: function (element, shown) {
+    velmoDom.nodes[element].hidden = !shown;
+  },
+
+  velmo_dom_text__deps: ['$velmoDom'],
+  velmo_dom_text: function (element, text) {
+    velmoDom.nodes[element].textContent = UTF8ToString(text);
+  },
+
+  velmo_dom_caption__deps: ['$velmoDom'],
+  velmo_dom_caption: function (element, text, keyAt) {
+    var node = velmoDom.nodes[element];
+    var before = UTF8ToString(text, keyAt < 0 ? undefined : keyAt);
+    node.textContent = before;
+    if (keyAt >= 0) {
+      var key = document.createElement('u');
+      key.textContent = UTF8ToString(text + keyAt, 1);
+      node.appendChild(key);
+      node.appendChild(document.createTextNode(UTF8ToString(text + keyAt + 1)));
+    }
+  },
+
+  velmo_dom_canvas_size__deps: ['$velmoDom'],
+  velmo_dom_canvas_size: function (canvas, width, height) {
+    var node = velmoDom.nodes[canvas];
+    node.width = width;
+    node.height = height;
+  },
+
+  velmo_dom_put_pixels__deps: ['$velmoDom'],
+  velmo_dom_put_pixels: function (canvas, rgba, left, top, width, height) {
+    var pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+    velmoDom.context(canvas).putImageData(new ImageData(pixels, width, height), left, top);
+  },
+
+  velmo_dom_fill__deps: ['$velmoDom'],
+  velmo_dom_fill: function (canvas, left, top, width, height, colour) {
+    var c = velmoDom.context(canvas);
+    c.fillStyle = UTF8ToString(colour);
+    c.fillRect(left, top, width, height);
+  },
+
+  velmo_dom_stroke__deps: ['$velmoDom'],
+  velmo_dom_stroke: function (canvas, x1, y1, x2, y2, width, colour, left, top, clipWidth, clipHeight) {
+    var c = velmoDom.context(canvas);
+    c.save();
+    c.beginPath();
+    c.rect(left, top, clipWidth, clipHeight);
+    c.clip();
+    c.strokeStyle = UTF8ToString(colour);
+    c.lineWidth = width;
+    c.beginPath();
+    c.moveTo(x1 + 0.5, y1 + 0.5);
+    c.lineTo(x2 + 0.5, y2 + 0.5);
+    c.stroke();
+    c.restore();
+  },
+
+  velmo_dom_text_width: function (font, text) {
+    var c = document.createElement('canvas').getContext('2d');
+    c.font = UTF8ToString(font);
+    return Math.round(c.measureText(UTF8ToString(text)).width);
+  },
+
+  velmo_dom_when_fonts_loaded: function (fonts, done, user) {
+    var faces = UTF8ToString(fonts).split('\n').filter(function (f) { return f; });
+    var call = function () { {{{ makeDynCall('vi', 'done') }}}(user); };
+    Promise.all(faces.map(function (f) { return document.fonts.load(f); })).then(call, call);
+  },
+
+  velmo_dom_focused__deps: ['$velmoDom'],
+  velmo_dom_focused: function (element) {
+    return document.activeElement === velmoDom.nodes[element] ? 1 : 0;
+  },
+
+  velmo_dom_focus__deps: ['$velmoDom'],
+  velmo_dom_focus: function (element) {
+    velmoDom.nodes[element].focus();
+  },
+
+  velmo_dom_on_click__deps: ['$velmoDom'],
+  velmo_dom_on_click: function (element, clicked, user) {
+    velmoDom.nodes[element].addEventListener('click', function () {
+      {{{ makeDynCall('vi', 'clicked') }}}(user);
+    });
+  },
+
+  velmo_dom_on_access_key: function (pressed, user) {
+    document.addEventListener('keydown', function (e) {
+      // The key's place, not its character: Alt changes the character on some layouts.
+      var m = /^Key([A-Z])$/.exec(e.code);
+      if (!m || !e.altKey || e.ctrlKey || e.metaKey || e.repeat) {
+        return;
+      }
+      if ({{{ makeDynCall('iii', 'pressed') }}}(user, m[1].toLowerCase().charCodeAt(0))) {
+        e.preventDefault();
+      }
+    });
+  },
+
+  velmo_dom_report: function (message) {
+    var text = UTF8ToString(message);
+    console.error(text);
+    alert(text);
+  },
+});

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "button_view.h"
+#include "label_view.h"
+#include "line_painter.h"
+#include "picture_view.h"
+#include "platform/dispatcher.h"
+#include "platform/form.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace velmo::web {
+
+// Shows a window model in the page, one element per control, and drives its
+// timers from the page's monotonic clock. Handlers change only the model;
+// after each event the view takes over what changed and touches only that.
+class FormWindow {
+public:
+    FormWindow(Form& form, Dispatcher& dispatcher);
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    // Brings every element up to the model. Cheap when nothing changed.
+    void sync();
+
+private:
+    struct ClickTarget {
+        FormWindow* window;
+        const CommandButton* button;
+    };
+
+    static void clicked(void* target);
+    static int access_key(void* window, int letter);
+    static void woken(void* window);
+    // Runs one event on the model, then brings the page up to it.
+    void run_event(const std::function<void()>& event);
+    void schedule();
+    // Where the focused button was hidden: the next shown one in tab order
+    // takes the focus, as on the desktop.
+    void pass_focus_on(const ButtonView& from);
+    Dispatcher::Millis elapsed() const;
+
+    Form& form_;
+    Dispatcher& dispatcher_;
+    int root_; // the window's element, made before any of its children
+    LinePainter lines_;
+    std::vector<ButtonView> buttons_;
+    std::vector<PictureView> pictures_;
+    std::vector<LabelView> labels_;
+    std::vector<ClickTarget> targets_;
+    std::vector<const ButtonView*> tab_order_;
+    double start_ms_;
+    long timeout_ = 0;
+    bool ended_ = false;
+};
+
+} // namespace velmo::web

@@ -1,0 +1,68 @@
+#include "label_view.h"
+
+#include "dom.h"
+#include "fonts.h"
+#include "platform/appearance.h"
+
+namespace velmo::web {
+
+namespace {
+
+// The title face, made smaller where it is too wide for the label, as on the desktop.
+void fit_title(const LabelView& v)
+{
+    const Label& model = *v.model;
+    const int size = fitted_pixel_size(pixel_size(FontRole::title),
+        velmo_dom_text_width(css_font(FontRole::title).c_str(), model.caption().c_str()), model.bounds().width);
+    velmo_dom_style(v.widget.id, "font", css_font(FontRole::title, size).c_str());
+}
+
+} // namespace
+
+LabelView make_label(Label& model)
+{
+    const bool title = model.font() == FontRole::title;
+    // The title's tall face reaches into the credit line's strip; drawn
+    // without a fill of its own, as on the desktop, it cuts no other text.
+    const int id = velmo_dom_create("div", element_id(model).c_str(), title ? "label title" : "label");
+    velmo_dom_style(id, "font", css_font(model.font()).c_str());
+    if (model.align() == Align::centre)
+        velmo_dom_style(id, "text-align", "center");
+    if (!model.spoken_name().empty())
+        velmo_dom_attribute(id, "aria-label", std::string(model.spoken_name()).c_str());
+    // Nothing shown yet: the first sync sets every property.
+    return {&model, {id, {}, ~Colour{0}, ~Colour{0}, {-1, -1, -1, -1}, true}};
+}
+
+bool sync_view(LabelView& v)
+{
+    if (!v.changed())
+        return false;
+    const Label& model = *v.model;
+    LabelElement& e = v.widget;
+    if (e.caption != model.caption()) {
+        e.caption = model.caption();
+        velmo_dom_text(e.id, e.caption.c_str());
+        if (model.font() == FontRole::title)
+            fit_title(v);
+    }
+    if (e.fore != model.fore()) {
+        e.fore = model.fore();
+        velmo_dom_style(e.id, "color", Css(e.fore));
+    }
+    if (e.back != model.back() && model.font() != FontRole::title) {
+        e.back = model.back();
+        velmo_dom_style(e.id, "background-color", Css(e.back));
+    }
+    if (e.bounds != model.bounds()) {
+        e.bounds = model.bounds();
+        velmo_dom_box(e.id, e.bounds.left, e.bounds.top, e.bounds.width, e.bounds.height);
+    }
+    if (e.shown != model.visible()) {
+        e.shown = model.visible();
+        velmo_dom_show(e.id, e.shown);
+    }
+    return true;
+}
+
+} // namespace velmo::web

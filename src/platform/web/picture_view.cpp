@@ -1,0 +1,77 @@
+#include "picture_view.h"
+
+#include "dom.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace velmo::web {
+
+namespace {
+
+// Copies an area of the raster to the canvas. The raster keeps 0xFFRRGGBB
+// words; a canvas takes bytes in the order red, green, blue, alpha.
+void copy_area(const PictureView& v, const Rect& area)
+{
+    static std::vector<std::uint8_t> rgba;
+    const Raster& r = v.model->raster();
+    const int width = area.right - area.left + 1, height = area.bottom - area.top + 1;
+    rgba.resize(static_cast<std::size_t>(width) * height * 4);
+    const auto argb = r.argb();
+    std::uint8_t* out = rgba.data();
+    for (int y = area.top; y <= area.bottom; ++y) {
+        const std::uint32_t* row = argb.data() + static_cast<std::size_t>(y) * r.width();
+        for (int x = area.left; x <= area.right; ++x) {
+            const std::uint32_t p = row[x];
+            *out++ = static_cast<std::uint8_t>(p >> 16);
+            *out++ = static_cast<std::uint8_t>(p >> 8);
+            *out++ = static_cast<std::uint8_t>(p);
+            *out++ = 0xFF;
+        }
+    }
+    velmo_dom_put_pixels(v.widget.id, rgba.data(), area.left, area.top, width, height);
+}
+
+} // namespace
+
+PictureView make_picture(PictureBox& model)
+{
+    const int id = velmo_dom_create("canvas", element_id(model).c_str(), "picture");
+    velmo_dom_attribute(id, "role", "img");
+    velmo_dom_attribute(id, "aria-label", std::string(model.spoken_name()).c_str());
+    return {&model, {id, {-1, -1, -1, -1}, true}};
+}
+
+int sync_view(PictureView& v)
+{
+    int changes = 0;
+    Rect dirt = v.model->raster().take_dirty();
+    PictureElement& e = v.widget;
+    if (v.changed()) {
+        const Bounds& b = v.model->bounds();
+        if (b != e.bounds) {
+            velmo_dom_box(e.id, b.left, b.top, b.width, b.height);
+            // A canvas that changes size starts blank: all of it is copied again.
+            if (b.width != e.bounds.width || b.height != e.bounds.height) {
+                velmo_dom_canvas_size(e.id, b.width, b.height);
+                dirt = {0, 0, v.model->raster().width() - 1, v.model->raster().height() - 1};
+            }
+            e.bounds = b;
+            ++changes;
+        }
+        if (e.shown != v.model->visible()) {
+            e.shown = v.model->visible();
+            velmo_dom_show(e.id, e.shown);
+            ++changes;
+        }
+    }
+    // A hidden canvas keeps what is copied into it, so it is kept up to date.
+    if (!dirt.empty()) {
+        copy_area(v, dirt);
+        ++changes;
+    }
+    return changes;
+}
+
+} // namespace velmo::web

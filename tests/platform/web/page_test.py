@@ -1,0 +1,315 @@
+#!/usr/bin/python3
+"""The page in headless Chromium, played as a person plays it: clicks and keys
+through the browser's own input (the DevTools protocol), on the page served on
+a free loopback port. After every step the page's elements are checked against
+the phase tables, and each visible canvas pixel for pixel against the model.
+
+    page_test.py PAGE_FOLDER [-k NAME]
+"""
+import os
+import random
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../scripts"))
+from serve_web import serve  # noqa: E402
+import threading  # noqa: E402
+
+from selenium import webdriver  # noqa: E402
+from selenium.webdriver.chrome.options import Options  # noqa: E402
+from selenium.webdriver.chrome.service import Service  # noqa: E402
+
+PAGE = None
+FLOW = {"s": "Cmdstart", "r": "cmdready", "c": "cmdcont", "n": "Cmdnew"}
+# Where the flow buttons are, from the design table: their centres.
+CENTRE = {"Cmdstart": (400, 220), "cmdready": (400, 304), "cmdcont": (400, 252), "Cmdnew": (664, 92),
+          "cmdchange(0)": (356, 280), "cmdchange(1)": (444, 280)}
+
+# Before the page's own scripts: counts what it schedules and what it throws,
+# and whether the browser was left an Alt key.
+INSTRUMENT = """
+window.__velmo = {timers: 0, frames: 0, errors: [], altKeysKept: 0};
+for (const name of ['setTimeout', 'setInterval']) {
+  const real = window[name];
+  window[name] = function () { __velmo.timers++; return real.apply(this, arguments); };
+}
+const realFrame = window.requestAnimationFrame;
+window.requestAnimationFrame = function (f) { __velmo.frames++; return realFrame.call(this, f); };
+window.addEventListener('error', e => __velmo.errors.push(String(e.message)));
+window.addEventListener('unhandledrejection', e => __velmo.errors.push(String(e.reason)));
+window.addEventListener('keydown', e => { if (e.altKey && /^Key[SRCN]$/.test(e.code) && !e.defaultPrevented) __velmo.altKeysKept++; });
+"""
+
+# What the page shows, read in one call.
+READ = """
+const shown = id => { const e = document.getElementById(id); return !!e && !e.hidden; };
+const text = id => document.getElementById(id).textContent;
+const buttons = [...document.querySelectorAll('button')].filter(b => !b.hidden).map(b => b.id).sort();
+const labels = {};
+for (const l of document.querySelectorAll('.label')) if (!l.hidden) labels[l.id] = l.textContent;
+return {buttons, labels, focused: document.activeElement ? document.activeElement.id : null,
+        pictures: [...document.querySelectorAll('canvas.picture')].filter(c => !c.hidden).map(c => c.id)};
+"""
+
+# Mismatches between each visible canvas and the model: the pictures against
+# their rasters, the lines canvas against the line controls as the desktop
+# draws them (from the first end up to, not including, the second).
+COMPARE = """
+const pictures = ['Pic1', 'Pic3', 'Pic2'];
+let bad = [];
+// Read through a copy, which the browser keeps for reading.
+const pixels = (c) => {
+  const copy = document.createElement('canvas');
+  copy.width = c.width; copy.height = c.height;
+  const g = copy.getContext('2d', {willReadFrequently: true});
+  g.drawImage(c, 0, 0);
+  return g.getImageData(0, 0, c.width, c.height).data;
+};
+const at = (data, w, x, y) => (data[4 * (y * w + x)] << 16) | (data[4 * (y * w + x) + 1] << 8) | data[4 * (y * w + x) + 2];
+pictures.forEach((id, i) => {
+  const c = document.getElementById(id);
+  if (c.hidden) return;
+  const w = Module._velmo_test_width(i), h = Module._velmo_test_height(i);
+  if (c.width !== w || c.height !== h) { bad.push(id + ' size'); return; }
+  const data = pixels(c);
+  const model = new Uint32Array(Module.HEAPU32.buffer, Module._velmo_test_pixels(i), w * h);
+  for (let p = 0; p < w * h; ++p)
+    if ((model[p] & 0xFFFFFF) !== at(data, w, p % w, Math.floor(p / w))) { bad.push(id + ' ' + (p % w) + ',' + Math.floor(p / w)); break; }
+});
+const lines = document.getElementById('lines'), W = lines.width, H = lines.height;
+const want = new Int32Array(W * H);
+const l = new Int32Array(Module.HEAP32.buffer, Module._velmo_test_lines(), 8 * 7);
+for (let k = 0; k < 8; ++k) {
+  const [shown, x1, y1, x2, y2, width, bgr] = l.slice(7 * k, 7 * k + 7);
+  if (!shown) continue;
+  const rgb = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
+  let [left, top, w, h] = y1 === y2 ? [Math.min(x1, x2 + 1), y1, Math.abs(x2 - x1), width]
+                                    : [x1, Math.min(y1, y2 + 1), width, Math.abs(y2 - y1)];
+  for (let y = top; y < top + h; ++y) for (let x = left; x < left + w; ++x) want[y * W + x] = rgb;
+}
+const data = pixels(lines);
+for (let p = 0; p < W * H; ++p)
+  if (want[p] !== at(data, W, p % W, Math.floor(p / W))) { bad.push('lines ' + (p % W) + ',' + Math.floor(p / W)); break; }
+return bad;
+"""
+
+
+class Page:
+    """One browser on the served page, and the player's hands on it."""
+
+    def __init__(self):
+        options = Options()
+        for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-sync",
+                  "--disable-background-networking", "--disable-component-update", "--window-size=1024,768",
+                  "--force-device-scale-factor=1"):
+            options.add_argument(a)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": INSTRUMENT})
+        self.driver.get(f"http://127.0.0.1:{SERVER.server_port}/")
+        self.wait_for(lambda s: "Cmdstart" in s["buttons"], "the title screen")
+        self.left, self.top = self.js("const r = document.getElementById('window').getBoundingClientRect();"
+                                      "return [r.left, r.top];")
+
+    def js(self, script):
+        return self.driver.execute_script(script)
+
+    def read(self):
+        return self.js(READ)
+
+    def wait_for(self, check, what, seconds=5):
+        end = time.monotonic() + seconds
+        while True:
+            state = self.read()
+            if check(state):
+                return state
+            if time.monotonic() > end:
+                raise AssertionError(f"{what} did not come: {state}")
+            time.sleep(0.02)
+
+    def cdp(self, command, **params):
+        self.driver.execute_cdp_cmd(command, params)
+
+    def click(self, x, y):
+        for kind in ("mousePressed", "mouseReleased"):
+            self.cdp("Input.dispatchMouseEvent", type=kind, x=self.left + x, y=self.top + y, button="left",
+                     clickCount=1)
+
+    def key(self, key, alt=False):
+        """A key by its DOM name ('Tab', ' ', 's'), with Alt held if asked."""
+        named = {"Tab": ("Tab", 9, ""), " ": ("Space", 32, " "), "Enter": ("Enter", 13, "\r"),
+                 "Escape": ("Escape", 27, "")}
+        code = named[key] if key in named else (
+            ("Key" if key.isalpha() else "Digit") + key.upper(), ord(key.upper()), key)
+        text = code[2]
+        base = dict(key=key, code=code[0], windowsVirtualKeyCode=code[1], modifiers=1 if alt else 0)
+        if alt:
+            self.cdp("Input.dispatchKeyEvent", type="rawKeyDown", key="Alt", code="AltLeft",
+                     windowsVirtualKeyCode=18, modifiers=1)
+        self.cdp("Input.dispatchKeyEvent", type="keyDown", text="" if alt else text, **base)
+        self.cdp("Input.dispatchKeyEvent", type="keyUp", **base)
+        if alt:
+            self.cdp("Input.dispatchKeyEvent", type="keyUp", key="Alt", code="AltLeft", windowsVirtualKeyCode=18)
+
+    def mismatches(self):
+        return self.js(COMPARE)
+
+    def trouble(self):
+        """Console errors and uncaught exceptions so far."""
+        logged = [e["message"] for e in self.driver.get_log("browser") if e["level"] in ("SEVERE", "WARNING")]
+        return logged + self.js("return __velmo.errors")
+
+    def close(self):
+        self.driver.quit()
+
+
+def number(caption):
+    return int(caption.strip())
+
+
+class PageTest(unittest.TestCase):
+    def setUp(self):
+        self.page = Page()
+        self.addCleanup(self.page.close)
+
+    def tearDown(self):
+        self.assertEqual(self.page.trouble(), [])
+        self.assertEqual(self.page.js("return __velmo.altKeysKept"), 0, "an access key reached the browser")
+
+    # The phases, as the visible flow buttons and labels show them.
+    def expect_answering(self, m, s):
+        self.assertIn("cmdready", s["buttons"])
+        self.assertFalse({"Cmdstart", "cmdcont", "Cmdnew"} & set(s["buttons"]))
+        self.assertTrue(s["labels"]["Lblask"].startswith(f"Mission {m}:"), s["labels"])
+        self.assertFalse(any(k.startswith("Lblscore") for k in s["labels"]))
+        self.assertEqual(self.page.mismatches(), [], f"mission {m}")
+
+    def expect_result(self, m, s):
+        labels = s["labels"]
+        self.assertEqual(s["buttons"], ["Cmdnew"] if m == 10 else ["cmdcont"])
+        self.assertEqual(labels["lblrightots"], "RIGHT ANSWER")
+        exact, floor = (6000, 0) if m == 10 else (1000, None)
+        points = exact - abs(number(labels["Lblcount1"]) - number(labels["lblright"]))
+        self.assertEqual(number(labels[f"Lblscore2({m - 1})"]), points if floor is None else max(points, floor))
+        self.assertEqual(labels["Lblscore1(0)"], "Score - Mission 1:")
+        self.assertEqual(self.page.mismatches(), [], f"result of mission {m}")
+
+    def expect_waiting(self, s):
+        self.assertEqual(s["buttons"], [])
+        self.assertEqual(s["labels"]["Lblwait"], "WAIT A MOMENT...")
+        self.assertEqual(s["pictures"], [])
+
+    def play(self, press):
+        """A whole game; press(m, button) presses one of the flow buttons."""
+        p = self.page
+        press(0, "Cmdstart")
+        for m in range(1, 11):
+            s = p.wait_for(lambda s: "cmdready" in s["buttons"], f"mission {m}", 5)
+            self.expect_answering(m, s)
+            if press.steps:
+                for step in ("cmdchange(1)", "cmdchange(0)"):
+                    p.click(*CENTRE[step])
+                self.assertEqual(p.mismatches(), [], f"mission {m} after its steps")
+            press(m, "cmdready")
+            s = p.wait_for(lambda s: "cmdready" not in s["buttons"], f"the result of mission {m}")
+            self.expect_result(m, s)
+            if m < 10:
+                press(m, "cmdcont")
+                self.expect_waiting(p.wait_for(lambda s: "Lblwait" in s["labels"], "the wait"))
+        s = p.read()
+        total = sum(number(s["labels"][f"Lblscore2({k})"]) for k in range(10))
+        self.assertEqual(number(s["labels"]["Lblscore2(10)"]), total)
+        press(10, "Cmdnew")
+        s = p.wait_for(lambda s: s["buttons"] == ["Cmdstart"], "the title screen")
+        self.assertEqual(set(s["labels"]), {"lblotsikko", "lblorvan", "lblwritten"})
+
+    def test_mouse_and_access_keys(self):
+        """Odd missions by access keys, even ones by clicks; the steps by clicks."""
+        def press(m, button):
+            if m % 2:
+                self.page.key({v: k for k, v in FLOW.items()}[button], alt=True)
+            else:
+                self.page.click(*CENTRE[button])
+        press.steps = True
+        self.play(press)
+
+    def test_keyboard_only(self):
+        """Tab until the button has the focus, then Space."""
+        def press(m, button):
+            for _ in range(20):
+                if self.page.read()["focused"] == button:
+                    self.page.key(" ")
+                    return
+                self.page.key("Tab")
+            self.fail(f"Tab never reached {button} in mission {m}")
+        press.steps = False
+        self.play(press)
+
+    def test_at_rest(self):
+        """Nothing is scheduled at rest; Start after 10 s takes the 5,000 ticks due at once."""
+        p = self.page
+        before = p.js("return [__velmo.timers, __velmo.frames, Module._velmo_test_random_state()]")
+        waited_from = p.js("return performance.now()")
+        time.sleep(10)
+        self.assertEqual(p.js("return [__velmo.timers, __velmo.frames]"), before[:2], "woke at rest")
+        p.key("s", alt=True)
+        s = p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1")
+        elapsed = p.js("return performance.now()") - waited_from
+        after = p.js("return Module._velmo_test_random_state()")
+        p.key("r", alt=True)
+        count = number(p.wait_for(lambda s: "lblright" in s["labels"], "the result")["labels"]["lblright"])
+        # The ticks taken, then three draws a circle: find the number of ticks.
+        state, ticks = before[2], 0
+        states = [state]
+        while len(states) < 20000 + 3 * count:
+            state = (state * 16598013 + 12820163) % 16777216
+            states.append(state)
+        taken = [t for t in range(len(states) - 3 * count)
+                 if states[t + 3 * count] == after and (states[t] * 201 >> 24) + 100 == count]
+        self.assertEqual(len(taken), 1, taken)
+        ticks = taken[0]
+        self.assertGreaterEqual(ticks, 10000 // 2)
+        self.assertLessEqual(ticks, (elapsed + waited_from) // 2 + 1)
+        # In the result Tmr1 runs again and still wakes nothing; the wait is one timeout.
+        timers = p.js("return __velmo.timers")
+        time.sleep(1)
+        self.assertEqual(p.js("return __velmo.timers"), timers)
+        p.key("c", alt=True)
+        p.wait_for(lambda s: "Lblwait" in s["labels"], "the wait")
+        self.assertEqual(p.js("return __velmo.timers"), timers + 1)
+        self.assertEqual(p.js("return __velmo.frames"), before[1])
+        self.expect_answering(2, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 2", 5))
+
+    def test_random_input(self):
+        """2,000 random clicks and keys, then each access key still does its part."""
+        p = self.page
+        rnd = random.Random(20261207)
+        keys = ["Tab", " ", "Enter", "Escape", "1", "x"] + list("srcnqz")
+        for _ in range(2000):
+            if rnd.random() < 0.5:
+                buttons = p.read()["buttons"] if rnd.random() < 0.5 else []
+                target = CENTRE.get(rnd.choice(buttons)) if buttons and rnd.random() < 0.5 else None
+                p.click(*(target or (rnd.randrange(760), rnd.randrange(555))))
+            else:
+                key = rnd.choice(keys)
+                p.key(key, alt=key in "srcnqz" or rnd.random() < 0.1)
+        self.assertEqual(p.mismatches(), [])
+        answered = set()
+        for _ in range(40):
+            s = p.wait_for(lambda s: set(s["buttons"]) & set(FLOW.values()), "a flow button", 5)
+            letter = next(k for k, b in FLOW.items() if b in s["buttons"])
+            p.key(letter, alt=True)
+            p.wait_for(lambda s: FLOW[letter] not in s["buttons"], f"Alt+{letter.upper()} to act")
+            answered.add(letter)
+            if answered == set(FLOW):
+                break
+        self.assertEqual(answered, set(FLOW))
+        self.assertEqual(p.mismatches(), [])
+
+
+if __name__ == "__main__":
+    PAGE = sys.argv.pop(1)
+    SERVER = serve(PAGE, 0)
+    threading.Thread(target=SERVER.serve_forever, daemon=True).start()
+    unittest.main()
