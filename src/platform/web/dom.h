@@ -23,13 +23,9 @@ void velmo_dom_text(int element, const char* text);
 // A button's caption with its access letter, at byte `key_at` (or -1), underlined.
 void velmo_dom_caption(int element, const char* text, int key_at);
 
-// Canvases: size in pixels, RGBA rows copied in, solid rectangles.
+// Canvases: size in pixels, RGBA rows copied in.
 void velmo_dom_canvas_size(int canvas, int width, int height);
 void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int top, int width, int height);
-void velmo_dom_fill(int canvas, int left, int top, int width, int height, const char* colour);
-// A sloped segment, drawn inside a clipping box only.
-void velmo_dom_stroke(int canvas, int x1, int y1, int x2, int y2, int width, const char* colour, int clip_left,
-    int clip_top, int clip_width, int clip_height);
 
 // The width of a text in a CSS font, in whole pixels, once the face is loaded.
 int velmo_dom_text_width(const char* font, const char* text);

@@ -93,29 +93,6 @@ mergeInto(LibraryManager.library, {
     velmoDom.context(canvas).putImageData(new ImageData(pixels, width, height), left, top);
   },
 
-  velmo_dom_fill__deps: ['$velmoDom'],
-  velmo_dom_fill: function (canvas, left, top, width, height, colour) {
-    var c = velmoDom.context(canvas);
-    c.fillStyle = UTF8ToString(colour);
-    c.fillRect(left, top, width, height);
-  },
-
-  velmo_dom_stroke__deps: ['$velmoDom'],
-  velmo_dom_stroke: function (canvas, x1, y1, x2, y2, width, colour, left, top, clipWidth, clipHeight) {
-    var c = velmoDom.context(canvas);
-    c.save();
-    c.beginPath();
-    c.rect(left, top, clipWidth, clipHeight);
-    c.clip();
-    c.strokeStyle = UTF8ToString(colour);
-    c.lineWidth = width;
-    c.beginPath();
-    c.moveTo(x1 + 0.5, y1 + 0.5);
-    c.lineTo(x2 + 0.5, y2 + 0.5);
-    c.stroke();
-    c.restore();
-  },
-
   velmo_dom_text_width: function (font, text) {
     var c = document.createElement('canvas').getContext('2d');
     c.font = UTF8ToString(font);

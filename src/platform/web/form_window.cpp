@@ -16,10 +16,11 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
     : form_(form)
     , dispatcher_(dispatcher)
     , root_(velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
-    , lines_(form.lines(), form)
     , start_ms_(emscripten_get_now())
 {
     // Stacked as on the desktop: lines under buttons, under pictures, under labels.
+    for (LineShape& l : form.lines())
+        lines_.push_back(make_line(l));
     targets_.reserve(form.buttons().size());
     for (CommandButton& b : form.buttons()) {
         buttons_.push_back(make_button(b));
@@ -51,7 +52,8 @@ void FormWindow::sync()
     }
     for (auto& v : pictures_)
         sync_view(v);
-    lines_.sync();
+    for (auto& v : lines_)
+        sync_view(v);
 }
 
 void FormWindow::pass_focus_on(const ButtonView& from)

@@ -2,7 +2,7 @@
 
 #include "button_view.h"
 #include "label_view.h"
-#include "line_painter.h"
+#include "line_view.h"
 #include "picture_view.h"
 #include "platform/dispatcher.h"
 #include "platform/form.h"
@@ -45,10 +45,10 @@ private:
     Form& form_;
     Dispatcher& dispatcher_;
     int root_; // the window's element, made before any of its children
-    LinePainter lines_;
     std::vector<ButtonView> buttons_;
     std::vector<PictureView> pictures_;
     std::vector<LabelView> labels_;
+    std::vector<LineView> lines_;
     std::vector<ClickTarget> targets_;
     std::vector<const ButtonView*> tab_order_;
     double start_ms_;

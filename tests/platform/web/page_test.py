@@ -52,9 +52,10 @@ return {buttons, labels, focused: document.activeElement ? document.activeElemen
         pictures: [...document.querySelectorAll('canvas.picture')].filter(c => !c.hidden).map(c => c.id)};
 """
 
-# Mismatches between each visible canvas and the model: the pictures against
-# their rasters, the lines canvas against the line controls as the desktop
-# draws them (from the first end up to, not including, the second).
+# Mismatches between the page and the model: each visible canvas against its
+# picture's raster, and the line controls' boxes against the pixels the
+# desktop paints for them (from the first end up to, not including, the
+# second; as wide as the line).
 COMPARE = """
 const pictures = ['Pic1', 'Pic3', 'Pic2'];
 let bad = [];
@@ -77,20 +78,17 @@ pictures.forEach((id, i) => {
   for (let p = 0; p < w * h; ++p)
     if ((model[p] & 0xFFFFFF) !== at(data, w, p % w, Math.floor(p / w))) { bad.push(id + ' ' + (p % w) + ',' + Math.floor(p / w)); break; }
 });
-const lines = document.getElementById('lines'), W = lines.width, H = lines.height;
-const want = new Int32Array(W * H);
 const l = new Int32Array(Module.HEAP32.buffer, Module._velmo_test_lines(), 8 * 7);
-for (let k = 0; k < 8; ++k) {
+document.querySelectorAll('.line').forEach((e, k) => {
   const [shown, x1, y1, x2, y2, width, bgr] = l.slice(7 * k, 7 * k + 7);
-  if (!shown) continue;
-  const rgb = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
-  let [left, top, w, h] = y1 === y2 ? [Math.min(x1, x2 + 1), y1, Math.abs(x2 - x1), width]
-                                    : [x1, Math.min(y1, y2 + 1), width, Math.abs(y2 - y1)];
-  for (let y = top; y < top + h; ++y) for (let x = left; x < left + w; ++x) want[y * W + x] = rgb;
-}
-const data = pixels(lines);
-for (let p = 0; p < W * H; ++p)
-  if (want[p] !== at(data, W, p % W, Math.floor(p / W))) { bad.push('lines ' + (p % W) + ',' + Math.floor(p / W)); break; }
+  const box = y1 === y2 ? [Math.min(x1, x2 + 1), y1, Math.abs(x2 - x1), width]
+                        : [x1, Math.min(y1, y2 + 1), width, Math.abs(y2 - y1)];
+  const r = e.getBoundingClientRect(), w = document.getElementById('window').getBoundingClientRect();
+  const seen = [r.left - w.left, r.top - w.top, r.width, r.height];
+  const colour = `rgb(${bgr & 0xFF}, ${bgr >> 8 & 0xFF}, ${bgr >> 16 & 0xFF})`;
+  if (!shown !== e.hidden || (shown && (seen.join() !== box.join() || getComputedStyle(e).backgroundColor !== colour)))
+    bad.push(e.id + ' ' + seen.join() + ' for ' + box.join());
+});
 return bad;
 """
 

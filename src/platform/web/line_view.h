@@ -1,0 +1,21 @@
+#pragma once
+
+#include "convert.h"
+#include "platform/controls.h"
+
+namespace velmo::web {
+
+// A line control's element and the pixels it covers now; empty when hidden.
+struct LineElement {
+    int id;
+    Bounds area;
+};
+using LineView = View<LineShape, LineElement>;
+
+// A line control as a box of its colour under the window's other elements:
+// exactly the pixels the desktop paints for it.
+LineView make_line(LineShape& model);
+// Brings the line up to its model; returns whether it changed the page.
+bool sync_view(LineView& v);
+
+} // namespace velmo::web
