@@ -40,12 +40,18 @@ memcheck: build
 	ctest --preset dev -R '^memcheck$$'
 
 # Speed of the generators, handlers and whole games; a soak of 10,000 games;
-# the real window against a bare Qt window under Xvfb and on weston.
-bench: build-release
+# the real window against a bare Qt window under Xvfb and on weston; the page.
+bench: build-release build-web
 	./build/release/bench/velmo_bench
 	./build/release/bench/velmo_soak
 	bench/window-bench build/release
 	bench/wayland-bench build/release
+	bench/web-bench build/web build/web-build build/release
+
+# The page in headless Chromium: its size, its first frame beside a static
+# page, clicks to frames, and a whole game beside the native build.
+bench-web: build-release build-web
+	bench/web-bench build/web build/web-build build/release
 
 clean:
 	rm -rf build

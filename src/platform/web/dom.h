@@ -27,8 +27,9 @@ void velmo_dom_caption(int element, const char* text, int key_at);
 void velmo_dom_canvas_size(int canvas, int width, int height);
 void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int top, int width, int height);
 
-// The width of a text in a CSS font, in whole pixels, once the face is loaded.
-int velmo_dom_text_width(const char* font, const char* text);
+// The width of an element's text in a CSS font, which it takes, in whole
+// pixels; its face must be loaded.
+int velmo_dom_text_width(int element, const char* font);
 // Calls back once every face of the list (CSS fonts, one a line) is loaded.
 void velmo_dom_when_fonts_loaded(const char* fonts, VelmoCallback done, void* user);
 

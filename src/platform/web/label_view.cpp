@@ -13,7 +13,7 @@ void fit_title(const LabelView& v)
 {
     const Label& model = *v.model;
     const int size = fitted_pixel_size(pixel_size(FontRole::title),
-        velmo_dom_text_width(css_font(FontRole::title).c_str(), model.caption().c_str()), model.bounds().width);
+        velmo_dom_text_width(v.widget.id, css_font(FontRole::title).c_str()), model.bounds().width);
     velmo_dom_style(v.widget.id, "font", css_font(FontRole::title, size).c_str());
 }
 

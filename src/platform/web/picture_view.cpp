@@ -3,34 +3,39 @@
 #include "dom.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace velmo::web {
 
 namespace {
 
 // Copies an area of the raster to the canvas. The raster keeps 0xFFRRGGBB
-// words; a canvas takes bytes in the order red, green, blue, alpha.
+// words; a canvas takes bytes in the order red, green, blue, alpha, which is
+// the same word with red and blue swapped.
 void copy_area(const PictureView& v, const Rect& area)
 {
-    static std::vector<std::uint8_t> rgba;
+    // Kept from call to call, and never cleared: every word is written before it is read.
+    static std::unique_ptr<std::uint32_t[]> rgba;
+    static std::size_t capacity = 0;
     const Raster& r = v.model->raster();
     const int width = area.right - area.left + 1, height = area.bottom - area.top + 1;
-    rgba.resize(static_cast<std::size_t>(width) * height * 4);
+    const auto size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (size > capacity) {
+        rgba.reset(new std::uint32_t[size]); // no make_unique_for_overwrite in this libc++
+        capacity = size;
+    }
     const auto argb = r.argb();
-    std::uint8_t* out = rgba.data();
+    std::uint32_t* out = rgba.get();
     for (int y = area.top; y <= area.bottom; ++y) {
-        const std::uint32_t* row = argb.data() + static_cast<std::size_t>(y) * r.width();
+        const std::uint32_t* row = argb.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(r.width());
         for (int x = area.left; x <= area.right; ++x) {
             const std::uint32_t p = row[x];
-            *out++ = static_cast<std::uint8_t>(p >> 16);
-            *out++ = static_cast<std::uint8_t>(p >> 8);
-            *out++ = static_cast<std::uint8_t>(p);
-            *out++ = 0xFF;
+            *out++ = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
         }
     }
-    velmo_dom_put_pixels(v.widget.id, rgba.data(), area.left, area.top, width, height);
+    velmo_dom_put_pixels(
+        v.widget.id, reinterpret_cast<const std::uint8_t*>(rgba.get()), area.left, area.top, width, height);
 }
 
 } // namespace

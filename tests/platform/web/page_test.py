@@ -12,13 +12,11 @@ import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../scripts"))
-from serve_web import serve  # noqa: E402
-import threading  # noqa: E402
+import threading
 
-from selenium import webdriver  # noqa: E402
-from selenium.webdriver.chrome.options import Options  # noqa: E402
-from selenium.webdriver.chrome.service import Service  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../scripts"))
+import headless_chromium  # noqa: E402
+from serve_web import serve  # noqa: E402
 
 PAGE = None
 FLOW = {"s": "Cmdstart", "r": "cmdready", "c": "cmdcont", "n": "Cmdnew"}
@@ -97,13 +95,7 @@ class Page:
     """One browser on the served page, and the player's hands on it."""
 
     def __init__(self):
-        options = Options()
-        for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-sync",
-                  "--disable-background-networking", "--disable-component-update", "--window-size=1024,768",
-                  "--force-device-scale-factor=1"):
-            options.add_argument(a)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver = headless_chromium.start(console=True)
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": INSTRUMENT})
         self.driver.get(f"http://127.0.0.1:{SERVER.server_port}/")
         self.wait_for(lambda s: "Cmdstart" in s["buttons"], "the title screen")
