@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Draws Velmo's icon: a yellow ring of estimation with six coloured dots on
 black, in at most 16 colours. Writes the PNG images of the hicolor theme,
-which the program also builds in as its window icon, and its scalable SVG.
+which the program also builds in as its window icon, its scalable SVG, and
+the web page's app icons (one of them maskable: the design inside the middle
+four fifths, which any mask a launcher cuts leaves whole).
 
 Run it by hand after changing the design; its output is committed."""
 import math
@@ -60,3 +62,19 @@ for n in (16, 32, 48, 64, 128, 256, 512):
     write_png(out / 'org.velmo.Velmo.png', draw(n))
 (here / 'scalable').mkdir(exist_ok=True)
 write_svg(here / 'scalable' / 'org.velmo.Velmo.svg')
+
+
+def padded(img, n):
+    """The image in the middle of a black square of n."""
+    m, pad = len(img), (n - len(img)) // 2
+    out = [['.'] * n for _ in range(n)]
+    for y in range(m):
+        out[pad + y][pad:pad + m] = img[y]
+    return out
+
+
+web = here / 'web'
+web.mkdir(exist_ok=True)
+for n in (192, 512):
+    write_png(web / f'velmo-{n}.png', draw(n))
+write_png(web / 'velmo-maskable-512.png', padded(draw(410), 512))

@@ -25,6 +25,19 @@ mergeInto(LibraryManager.library, {
     root.style.height = height + 'px';
     root.style.background = UTF8ToString(back);
     root.setAttribute('aria-label', document.title);
+    // Where the viewport holds the window, at scale 1 (or at a whole multiple
+    // where it holds twice as much), so that its pixels are the screen's;
+    // shrunk to fit where it does not. Always at a whole pixel, centred.
+    var fit = function () {
+      var room = document.documentElement;
+      var scale = Math.min(room.clientWidth / width, room.clientHeight / height);
+      scale = scale >= 1 ? Math.floor(scale) : scale;
+      root.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
+      root.style.left = Math.max(0, Math.floor((room.clientWidth - width * scale) / 2)) + 'px';
+      root.style.top = Math.max(0, Math.floor((room.clientHeight - height * scale) / 2)) + 'px';
+    };
+    fit();
+    addEventListener('resize', fit);
     velmoDom.root = root;
     return velmoDom.add(root);
   },

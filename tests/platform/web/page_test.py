@@ -6,13 +6,19 @@ the phase tables, and each visible canvas pixel for pixel against the model.
 
     page_test.py PAGE_FOLDER [-k NAME]
 """
+import base64
+import io
 import os
 import random
+import shutil
 import sys
+import tempfile
 import time
 import unittest
 
 import threading
+
+from PIL import Image
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../scripts"))
 import headless_chromium  # noqa: E402
@@ -94,13 +100,31 @@ return bad;
 class Page:
     """One browser on the served page, and the player's hands on it."""
 
-    def __init__(self):
+    def __init__(self, url=None):
         self.driver = headless_chromium.start(console=True)
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": INSTRUMENT})
-        self.driver.get(f"http://127.0.0.1:{SERVER.server_port}/")
+        self.url = url or f"http://127.0.0.1:{SERVER.server_port}/"
+        self.open()
+
+    def open(self):
+        self.driver.get(self.url)
         self.wait_for(lambda s: "Cmdstart" in s["buttons"], "the title screen")
-        self.left, self.top = self.js("const r = document.getElementById('window').getBoundingClientRect();"
-                                      "return [r.left, r.top];")
+        self.place()
+
+    def place(self):
+        """Where the window is on the page, and at what scale."""
+        self.left, self.top, self.scale = self.js(
+            "const r = document.getElementById('window').getBoundingClientRect(); return [r.left, r.top, r.width / 760];")
+
+    def view(self, width, height, pixel_ratio):
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=pixel_ratio,
+                 mobile=pixel_ratio > 1)
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=pixel_ratio > 1)
+        time.sleep(0.1)
+        self.place()
+
+    def at(self, x, y):
+        return self.left + x * self.scale, self.top + y * self.scale
 
     def js(self, script):
         return self.driver.execute_script(script)
@@ -123,8 +147,26 @@ class Page:
 
     def click(self, x, y):
         for kind in ("mousePressed", "mouseReleased"):
-            self.cdp("Input.dispatchMouseEvent", type=kind, x=self.left + x, y=self.top + y, button="left",
+            self.cdp("Input.dispatchMouseEvent", type=kind, x=self.at(x, y)[0], y=self.at(x, y)[1], button="left",
                      clickCount=1)
+
+    def tap(self, x, y):
+        px, py = self.at(x, y)
+        self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": px, "y": py}])
+        self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def kept(self):
+        """The page's caches, once its service worker runs it."""
+        self.driver.set_script_timeout(10)
+        return self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "navigator.serviceWorker.ready.then(() => { if (navigator.serviceWorker.controller) return caches.keys();"
+            "  return new Promise(r => navigator.serviceWorker.oncontrollerchange = r).then(() => caches.keys()); })"
+            ".then(done);")
+
+    def screen(self):
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"]
+        return Image.open(io.BytesIO(base64.b64decode(shot))).convert("RGB")
 
     def key(self, key, alt=False):
         """A key by its DOM name ('Tab', ' ', 's'), with Alt held if asked."""
@@ -296,6 +338,117 @@ class PageTest(unittest.TestCase):
                 break
         self.assertEqual(answered, set(FLOW))
         self.assertEqual(p.mismatches(), [])
+
+    # Installs and plays offline.
+
+    def test_installable(self):
+        """Chromium finds nothing missing to install it, and every icon of its manifest loads at its size."""
+        p = self.page
+        self.assertEqual(p.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
+        p.driver.set_script_timeout(10)
+        icons = p.driver.execute_async_script("""
+            const done = arguments[0];
+            fetch('velmo.webmanifest').then(r => r.json()).then(m => Promise.all(m.icons.map(i =>
+              fetch(i.src).then(r => r.blob()).then(createImageBitmap).then(b => [i.sizes, b.width + 'x' + b.height, i.purpose]))))
+              .then(done);""")
+        self.assertEqual({i[2] for i in icons}, {"any", "maskable"})
+        for declared, loaded, _ in icons:
+            self.assertEqual(declared, loaded)
+
+    def test_offline(self):
+        """After one visit the page plays with the network off, its host gone and the browser's own cache empty."""
+        server = serve(PAGE, 0)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        p = Page(f"http://127.0.0.1:{server.server_port}/")
+        self.addCleanup(p.close)
+        self.assertEqual(len(p.kept()), 1)
+        server.shutdown()
+        server.server_close()
+        p.cdp("Network.clearBrowserCache")
+        p.driver.set_network_conditions(offline=True, latency=0, throughput=0)
+        p.open()
+        p.key("s", alt=True)
+        self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
+        p.click(*CENTRE["cmdchange(1)"])
+        p.key("r", alt=True)
+        self.expect_result(1, p.wait_for(lambda s: "cmdcont" in s["buttons"], "the result"))
+        p.key("c", alt=True)
+        self.expect_answering(2, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 2", 5))
+
+    def test_new_version(self):
+        """A new version's files replace the old cache on the next visit."""
+        folder = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, folder)
+        site = shutil.copytree(PAGE, os.path.join(folder, "page"))
+        server = serve(site, 0)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.addCleanup(server.server_close)
+        self.addCleanup(server.shutdown)
+        p = Page(f"http://127.0.0.1:{server.server_port}/")
+        self.addCleanup(p.close)
+        old = p.kept()
+        self.assertEqual(len(old), 1)
+        for name, change in (("service-worker.js", lambda t: t.replace(old[0], "velmo-9.9.9+new")),
+                             ("index.html", lambda t: t.replace("<title>Velmo</title>", "<title>Velmo</title><!-- new -->"))):
+            with open(os.path.join(site, name)) as f:
+                text = change(f.read())
+            with open(os.path.join(site, name), "w") as f:
+                f.write(text)
+        p.open()
+        p.driver.set_script_timeout(10)
+        kept = p.driver.execute_async_script("""
+            const done = arguments[0];
+            const look = () => caches.keys().then(k => k.length === 1 && k[0] === 'velmo-9.9.9+new'
+              ? caches.open(k[0]).then(c => c.match('index.html')).then(r => r.text()).then(t => done([k, t.includes('<!-- new -->')]))
+              : setTimeout(look, 50));
+            look();""")
+        self.assertEqual(kept, [["velmo-9.9.9+new"], True])
+
+    # Fits any window and answers touch.
+
+    def test_fits_any_viewport(self):
+        """The window fits each viewport with its aspect, at scale 1 where that fits; pictures stay sharp."""
+        p = self.page
+        p.key("s", alt=True)
+        p.key("r", alt=True)
+        p.key("c", alt=True)
+        p.wait_for(lambda s: "Pic1" in s["pictures"], "mission 2's picture", 5)  # every point red, green, blue or white
+        mission_2 = {(255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 255)}
+        for width, height, ratio, scale in ((390, 844, 3, None), (844, 390, 3, None), (1024, 768, 1, 1),
+                                            (1920, 1080, 1, 1), (1600, 1200, 1, 2)):
+            with self.subTest(viewport=f"{width} x {height}"):
+                p.view(width, height, ratio)
+                left, top, w, h = p.js("const r = document.getElementById('window').getBoundingClientRect();"
+                                       "return [r.left, r.top, r.width, r.height];")
+                self.assertTrue(0 <= left and 0 <= top and left + w <= width + 0.01 and top + h <= height + 0.01)
+                self.assertAlmostEqual(w / h, 760 / 555, places=3)
+                self.assertEqual((left % 1, top % 1), (0, 0))
+                if scale:
+                    self.assertEqual((w, h), (760 * scale, 555 * scale))
+                else:
+                    self.assertAlmostEqual(max(w / width, h / height), 1, places=3)
+                # Inside the picture every screen pixel is one of its colours: nothing blends.
+                shot, k = p.screen(), ratio * p.scale
+                box = [round(v * ratio) for v in (p.at(16, 320) + p.at(537, 545))]
+                colours = set(shot.crop((box[0] + 2, box[1] + 2, box[2] - 2, box[3] - 2)).getdata())
+                self.assertEqual(colours - mission_2, set(), f"scale {k:.2f}")
+
+    def test_touch(self):
+        """Taps play Start, a step, Ready and Continue, and the page neither zooms nor scrolls."""
+        p = self.page
+        p.view(390, 844, 3)
+        p.tap(*CENTRE["Cmdstart"])
+        s = p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1")
+        p.tap(*CENTRE["cmdchange(1)"])
+        p.tap(*CENTRE["cmdchange(1)"])  # a double tap: two steps, no zoom
+        start = number(s["labels"]["Lblcount1"])
+        p.wait_for(lambda t: number(t["labels"]["Lblcount1"]) == start + 2, "two steps")
+        p.tap(*CENTRE["cmdready"])
+        p.wait_for(lambda s: "cmdcont" in s["buttons"], "the result")
+        p.tap(*CENTRE["cmdcont"])
+        p.wait_for(lambda s: "Lblwait" in s["labels"], "the wait")
+        self.assertEqual(p.js("return [visualViewport.scale, scrollX, scrollY, getSelection().toString()]"),
+                         [1, 0, 0, ""])
 
 
 if __name__ == "__main__":
