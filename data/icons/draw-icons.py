@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Draws Velmo's icon: a yellow ring of estimation with six coloured dots on
 black, in at most 16 colours. Writes the PNG images of the hicolor theme,
-which the program also builds in as its window icon, its scalable SVG, and
-the web page's app icons (one of them maskable: the design inside the middle
-four fifths, which any mask a launcher cuts leaves whole).
+its scalable SVG, the window icon the program builds in (the same images at
+16, 32 and 48 px as bare pixels), and the web page's app icons (one of them
+maskable: the design inside the middle four fifths, which any mask a
+launcher cuts leaves whole).
 
 Run it by hand after changing the design; its output is committed."""
 import math
@@ -34,6 +35,12 @@ def draw(n):
             for dx in range(-half, half + 1):
                 img[cy + dy][cx + dx] = col
     return img
+
+
+def write_rgb(path, img):
+    """The bare pixels, three bytes each, row after row: the window icon the
+    game builds in, which it shows without decoding anything."""
+    path.write_bytes(b''.join(bytes(PALETTE[p]) for row in img for p in row))
 
 
 def write_png(path, img):
@@ -72,6 +79,11 @@ def padded(img, n):
         out[pad + y][pad:pad + m] = img[y]
     return out
 
+
+window = here / 'window'
+window.mkdir(exist_ok=True)
+for n in (16, 32, 48):
+    write_rgb(window / f'{n}x{n}.rgb', draw(n))
 
 web = here / 'web'
 web.mkdir(exist_ok=True)

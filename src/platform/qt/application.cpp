@@ -5,8 +5,10 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
 #include <cstdint>
 #include <cstdio>
@@ -71,6 +73,26 @@ private:
     std::uintptr_t window_;
 };
 
+// The images built in for window lists, 16, 32 and 48 pixels square, read as
+// they are: looking up the icon theme or decoding images would cost the first
+// frame milliseconds, and desktops find the theme's icons by the app id.
+QIcon window_icon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QFile file(QStringLiteral(":/icons/%1x%1.rgb").arg(size));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray rgb = file.readAll();
+        if (rgb.size() != size * size * 3)
+            continue;
+        const QImage image(
+            reinterpret_cast<const uchar*>(rgb.constData()), size, size, size * 3, QImage::Format_RGB888);
+        icon.addPixmap(QPixmap::fromImage(image.copy()));
+    }
+    return icon;
+}
+
 } // namespace
 
 int run_window(int argc, char** argv, std::string_view app_id, Form& form, Dispatcher& dispatcher)
@@ -83,17 +105,10 @@ int run_window(int argc, char** argv, std::string_view app_id, Form& form, Dispa
     const QtMessageHandler usual = qInstallMessageHandler(hold_start_up_message);
     QApplication app(argc, argv);
     QApplication::setApplicationName(qstring(form.caption()));
-    const QString id = qstring(app_id);
     // Lets desktops match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(id);
+    QGuiApplication::setDesktopFileName(qstring(app_id));
 
-    FormWindow window(form, dispatcher);
-    // The installed theme's icon; where there is none, the same images built in.
-    QIcon built_in;
-    for (const QString& size : QDir(QStringLiteral(":/icons")).entryList())
-        built_in.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size, id));
-    window.setWindowIcon(QIcon::fromTheme(id, built_in));
-    window.show();
+    FormWindow window(form, dispatcher, window_icon());
     qInstallMessageHandler(usual);
     for (const QString& m : held)
         std::fprintf(stderr, "%s\n", m.toLocal8Bit().constData());

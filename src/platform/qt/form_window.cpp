@@ -14,6 +14,16 @@
 namespace velmo::qt {
 
 FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent)
+    : FormWindow(form, dispatcher, parent, nullptr)
+{
+}
+
+FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, const QIcon& icon)
+    : FormWindow(form, dispatcher, nullptr, &icon)
+{
+}
+
+FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, const QIcon* shown_with)
     : QWidget(parent)
     , dispatcher_(dispatcher)
     , lines_(form.lines(), *this)
@@ -24,6 +34,12 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, qcolor(form.back()));
     setPalette(pal);
+    if (QScreen* screen = QGuiApplication::primaryScreen(); screen && !parent)
+        move(screen->availableGeometry().center() - rect().center());
+    if (shown_with) {
+        setWindowIcon(*shown_with);
+        show();
+    }
 
     for (CommandButton& b : form.buttons()) {
         buttons_.push_back(make_button(b, this));
@@ -41,9 +57,6 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent)
         [](const auto& a, const auto& b) { return a.model->tab_index() < b.model->tab_index(); });
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1].widget, order[i].widget);
-
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 
     waker_.setSingleShot(true);
     waker_.setTimerType(Qt::CoarseTimer);

@@ -8,6 +8,7 @@
 #include "platform/form.h"
 
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +25,10 @@ namespace velmo::qt {
 class FormWindow : public QWidget {
 public:
     FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent = nullptr);
+    // The program's window: shown with its icon as soon as it has its size,
+    // title and place, so that the window system maps it while its controls
+    // are built; they are all there for its first frame.
+    FormWindow(Form& form, Dispatcher& dispatcher, const QIcon& icon);
 
     // Brings every widget up to the model. Cheap when nothing changed.
     void sync();
@@ -36,6 +41,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, const QIcon* shown_with);
     void deliver_click(const CommandButton& b);
     void wake();
     // Runs one event on the model, then brings the view up to it.
