@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <set>
 
 namespace velmo::test {
 namespace {
@@ -45,6 +47,55 @@ TEST(RealWindow, destroyed_from_outside_ends_with_status_0)
     ASSERT_TRUE(x.find_window("Velmo", 15s));
     ASSERT_TRUE(x.wait_for([](const Shot& s) { return start.shown(s); }, 5s));
     x.destroy();
+    EXPECT_EQ(velmo.wait_for_exit(1s), 0);
+}
+
+// Window lists get the icon at 16, 32 and 48 pixels, each the image drawn
+// for that size; the theme has the rest.
+TEST(RealWindow, gives_window_lists_the_icon_at_16_32_and_48_pixels)
+{
+    XSession x;
+    ASSERT_TRUE(x.ok());
+    Program velmo(binary());
+    ASSERT_TRUE(x.find_window("Velmo", 15s));
+    const auto icon = x.property("_NET_WM_ICON");
+    std::set<int> sizes;
+    for (std::size_t at = 0; at + 2 <= icon.size(); at += 2 + std::size_t{icon[at]} * icon[at + 1]) {
+        const int size = static_cast<int>(icon[at]);
+        ASSERT_EQ(icon[at + 1], icon[at]) << "not square";
+        ASSERT_LE(at + 2 + std::size_t{icon[at]} * icon[at + 1], icon.size());
+        sizes.insert(size);
+        std::ifstream drawn(std::string(VELMO_SOURCE_DIR "/data/icons/window/") + std::to_string(size) + "x" +
+                std::to_string(size) + ".rgb",
+            std::ios::binary);
+        ASSERT_TRUE(drawn) << "no image drawn at " << size;
+        for (int p = 0; p < size * size; ++p) {
+            unsigned char rgb[3];
+            drawn.read(reinterpret_cast<char*>(rgb), 3);
+            ASSERT_EQ(icon[at + 2 + p], 0xFF000000u | rgb[0] << 16 | rgb[1] << 8 | rgb[2])
+                << size << " px, pixel " << p;
+        }
+    }
+    EXPECT_EQ(sizes, (std::set<int>{16, 32, 48}));
+    x.close();
+    EXPECT_EQ(velmo.wait_for_exit(1s), 0);
+}
+
+// Minimised (a window manager unmaps the window) and restored, the game goes
+// on: only a destroyed window ends it.
+TEST(RealWindow, lives_through_a_minimise_and_a_restore)
+{
+    XSession x;
+    ASSERT_TRUE(x.ok());
+    Program velmo(binary());
+    ASSERT_TRUE(x.find_window("Velmo", 15s));
+    ASSERT_TRUE(x.wait_for([](const Shot& s) { return start.shown(s); }, 5s));
+    x.unmap();
+    EXPECT_FALSE(velmo.wait_for_exit(500ms)) << "the game ended when its window was unmapped";
+    x.map();
+    ASSERT_TRUE(x.find_window("Velmo", 5s));
+    EXPECT_TRUE(x.wait_for([](const Shot& s) { return start.shown(s); }, 5s));
+    x.close();
     EXPECT_EQ(velmo.wait_for_exit(1s), 0);
 }
 

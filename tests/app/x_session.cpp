@@ -226,4 +226,29 @@ void XSession::destroy()
     xcb_flush(c_);
 }
 
+void XSession::unmap()
+{
+    xcb_unmap_window(c_, window_);
+    xcb_flush(c_);
+}
+
+void XSession::map()
+{
+    xcb_map_window(c_, window_);
+    xcb_flush(c_);
+}
+
+std::vector<std::uint32_t> XSession::property(const char* name)
+{
+    auto* reply = xcb_get_property_reply(
+        c_, xcb_get_property(c_, 0, window_, atom(c_, name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1u << 20), nullptr);
+    std::vector<std::uint32_t> values;
+    if (reply && reply->format == 32) {
+        const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+        values.assign(v, v + xcb_get_property_value_length(reply) / 4);
+    }
+    free(reply);
+    return values;
+}
+
 } // namespace velmo::test

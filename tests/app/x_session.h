@@ -80,6 +80,11 @@ public:
     void close();
     // What some tools do instead: destroy the window without asking.
     void destroy();
+    // What a window manager does to minimise a window, and to restore it.
+    void unmap();
+    void map();
+    // A property of the window as 32-bit values, empty where it has none.
+    std::vector<std::uint32_t> property(const char* name);
 
 private:
     std::uint8_t keycode(std::uint32_t keysym);

@@ -158,12 +158,36 @@ private slots:
         QVERIFY(window->findChild<QPushButton*>("cmdready")->isVisible());
     }
 
-    void alt_s_starts_mission_1()
+    // Each access key presses its button where it shows: Alt+S on the title,
+    // Alt+R in mission 1, Alt+C in its result, Alt+N when the game is over.
+    void access_keys_press_the_visible_button_data()
     {
-        QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(model->state().mission, velmo::Integer{1}, 2000);
-        QTRY_VERIFY(window->findChild<QLabel*>("Lblask")->isVisible());
-        QVERIFY(white_in_picture(window->grab().toImage()) > 100);
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("missions_played");
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<QString>("shown_after");
+        QTest::newRow("Alt+S") << int(Qt::Key_S) << 0 << false << "Lblask";
+        QTest::newRow("Alt+R") << int(Qt::Key_R) << 1 << false << "cmdcont";
+        QTest::newRow("Alt+C") << int(Qt::Key_C) << 1 << true << "Lblwait";
+        QTest::newRow("Alt+N") << int(Qt::Key_N) << 10 << true << "Cmdstart";
+    }
+    void access_keys_press_the_visible_button()
+    {
+        QFETCH(int, key);
+        QFETCH(int, missions_played);
+        QFETCH(bool, answered);
+        QFETCH(QString, shown_after);
+        if (missions_played > 0)
+            play_to(missions_played);
+        if (answered) {
+            model->click("cmdready");
+            window->sync();
+        }
+        QVERIFY(!window->findChild<QWidget*>(shown_after)->isVisible());
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(window->findChild<QWidget*>(shown_after)->isVisible(), 2000);
+        if (key == Qt::Key_S)
+            QVERIFY(white_in_picture(window->grab().toImage()) > 100);
     }
 
     void access_keys_of_hidden_buttons_do_nothing()
@@ -309,7 +333,8 @@ private slots:
         const QColor face = plain.pixelColor(1, 1);
         QCOMPARE(plain.pixel(right / 2, 0), face.lighter(150).rgb());
         QCOMPARE(plain.pixel(0, bottom / 2), face.lighter(150).rgb());
-        for (const QPoint p : {QPoint(right / 2, bottom), QPoint(right, bottom / 2), QPoint(right, 0), QPoint(0, bottom)})
+        for (const QPoint p :
+            {QPoint(right / 2, bottom), QPoint(right, bottom / 2), QPoint(right, 0), QPoint(0, bottom)})
             QCOMPARE(plain.pixel(p), face.darker(200).rgb());
         // The caption, clear of the bevel: in the ink, and nowhere in the other one.
         const QRgb other = ink == qRgb(0, 0, 0) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
@@ -336,15 +361,19 @@ private slots:
     // Screen readers say what a number or a picture is; buttons keep their captions.
     void screen_readers_name_what_captions_do_not()
     {
-        const std::vector<std::pair<const char*, const char*>> names{{"Pic1", "Picture"}, {"Pic2", "Model area"},
-            {"Pic3", "Yellow area"}, {"Lblcount1", "Your estimate"}, {"Lblscore2(2)", "Score of mission 3"},
-            {"Lblscore2(10)", "Total score"}, {"Cmdstart", "Start"}, {"lblrightots", "RIGHT ANSWER"}};
+        std::vector<std::pair<QString, QString>> names{{"Pic1", "Picture"}, {"Pic2", "Model area"},
+            {"Pic3", "Yellow area"}, {"Lblcount1", "Your estimate"}, {"Lblscore2(10)", "Total score"},
+            {"Cmdstart", "Start"}, {"lblrightots", "RIGHT ANSWER"}};
+        // Each score row says its own mission, the one its Index stands for.
+        for (int k = 0; k < 10; ++k)
+            names.emplace_back(
+                QStringLiteral("Lblscore2(%1)").arg(k), QStringLiteral("Score of mission %1").arg(k + 1));
         for (const auto& [object, spoken] : names) {
-            auto* w = window->findChild<QWidget*>(QString::fromLatin1(object));
-            QVERIFY2(w, object);
+            auto* w = window->findChild<QWidget*>(object);
+            QVERIFY2(w, qPrintable(object));
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-            QVERIFY2(a, object);
-            QCOMPARE(a->text(QAccessible::Name), QString::fromLatin1(spoken));
+            QVERIFY2(a, qPrintable(object));
+            QCOMPARE(a->text(QAccessible::Name), spoken);
         }
     }
 
@@ -395,7 +424,14 @@ private slots:
         QCOMPARE(count, long{model->state().rightarea});
         QCOMPARE(shot.pixel(16, 320), yellow);
         QCOMPARE(shot.pixel(15, 320), qRgb(0, 0, 0));
-        QCOMPARE(shot.pixel(444, 434), yellow); // the 50 x 50 model square
+        // The model square holds the 2,500 pixels its label promises, all at (444, 434).
+        long model_square = 0;
+        for (int y = 430; y < 490; ++y)
+            for (int x = 440; x < 500; ++x)
+                model_square += shot.pixel(x, y) == yellow;
+        QCOMPARE(model_square, 2500L);
+        QCOMPARE(shot.pixel(444, 434), yellow);
+        QCOMPARE(shot.pixel(493, 483), yellow);
         QCOMPARE(shot.pixel(392, 400), qRgb(255, 255, 255));
     }
 };
