@@ -3,6 +3,7 @@
 #include "platform/numeric.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -41,22 +42,14 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, cons
         show();
     }
 
-    for (CommandButton& b : form.buttons()) {
-        buttons_.push_back(make_button(b, this));
-        connect(buttons_.back().widget, &QPushButton::clicked, this, [this, &b] { deliver_click(b); });
-    }
+    // Widgets come when their controls are first shown (see sync).
+    for (CommandButton& b : form.buttons())
+        buttons_.push_back({&b, nullptr});
     for (PictureBox& p : form.pictures())
-        pictures_.push_back(make_picture(p, this));
-    // Last, so that the title, raised above the rest, stays on top.
+        pictures_.push_back({&p, nullptr});
     for (Label& l : form.labels())
-        labels_.push_back(make_label(l, this));
-
-    // The tab order is the buttons' tab indexes; labels and pictures take no focus.
-    std::vector<ButtonView> order = buttons_;
-    std::sort(order.begin(), order.end(),
-        [](const auto& a, const auto& b) { return a.model->tab_index() < b.model->tab_index(); });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1].widget, order[i].widget);
+        labels_.push_back({&l, nullptr});
+    stacking_.resize(buttons_.size() + pictures_.size() + labels_.size());
 
     waker_.setSingleShot(true);
     waker_.setTimerType(Qt::CoarseTimer);
@@ -68,13 +61,62 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, cons
 
 void FormWindow::sync()
 {
-    for (auto& v : labels_)
-        repaint_requests_ += sync_view(v);
-    for (auto& v : buttons_)
-        repaint_requests_ += sync_view(v);
-    for (auto& v : pictures_)
-        repaint_requests_ += static_cast<std::uint64_t>(sync_view(v));
+    const std::size_t pictures_at = buttons_.size(), labels_at = pictures_at + pictures_.size();
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        if (made(labels_[i], labels_at + i, make_label))
+            repaint_requests_ += sync_view(labels_[i]);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        ButtonView& v = buttons_[i];
+        if (!v.widget && v.model->visible()) {
+            made(v, i, make_button);
+            connect(v.widget, &QPushButton::clicked, this, [this, b = v.model] { deliver_click(*b); });
+            follow_tab_order();
+        }
+        if (v.widget)
+            repaint_requests_ += sync_view(v);
+    }
+    for (std::size_t i = 0; i < pictures_.size(); ++i) {
+        PictureView& v = pictures_[i];
+        if (made(v, pictures_at + i, make_picture))
+            repaint_requests_ += static_cast<std::uint64_t>(sync_view(v));
+        else
+            v.model->raster().take_dirty(); // drawn while never shown: all of it shows when it is
+    }
     repaint_requests_ += static_cast<std::uint64_t>(lines_.sync());
+}
+
+// A control gets its widget when it is first shown, so that the first frame
+// builds only what it shows; the widget takes the place in the stacking
+// order that the design gives it (buttons under pictures under labels, each
+// kind in design order), as if it had been there from the start.
+template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t place, Make make)
+{
+    if (v.widget)
+        return true;
+    if (!v.model->visible())
+        return false;
+    v.widget = make(*v.model, this).widget;
+    const auto above = std::find_if(
+        stacking_.begin() + static_cast<std::ptrdiff_t>(place) + 1, stacking_.end(), [](QWidget* w) { return w; });
+    if (above == stacking_.end())
+        v.widget->raise();
+    else
+        v.widget->stackUnder(*above);
+    stacking_[place] = v.widget;
+    return true;
+}
+
+// Tab goes through the buttons by their tab indexes; labels and pictures take no focus.
+void FormWindow::follow_tab_order()
+{
+    std::vector<const ButtonView*> order;
+    for (const ButtonView& v : buttons_)
+        if (v.widget)
+            order.push_back(&v);
+    std::sort(order.begin(), order.end(),
+        [](const ButtonView* a, const ButtonView* b) { return a->model->tab_index() < b->model->tab_index(); });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1]->widget, order[i]->widget);
 }
 
 void FormWindow::paintEvent(QPaintEvent* event)

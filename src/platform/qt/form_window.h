@@ -42,6 +42,8 @@ protected:
 
 private:
     FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, const QIcon* shown_with);
+    template <typename V, typename Make> bool made(V& v, std::size_t place, Make make);
+    void follow_tab_order();
     void deliver_click(const CommandButton& b);
     void wake();
     // Runs one event on the model, then brings the view up to it.
@@ -53,6 +55,7 @@ private:
     std::vector<ButtonView> buttons_;
     std::vector<PictureView> pictures_;
     LinePainter lines_;
+    std::vector<QWidget*> stacking_; // every control's widget in design stacking order; null until made
     QElapsedTimer clock_;
     QTimer waker_;
     std::uint64_t repaint_requests_ = 0;

@@ -28,15 +28,12 @@ LabelView make_label(Label& model, QWidget* window)
     if (!model.spoken_name().empty())
         w->setAccessibleName(qstring(model.spoken_name()));
     w->setTextFormat(Qt::PlainText);
-    // The title's tall face reaches into the credit line's strip; drawn on
-    // top without a fill of its own (the window behind it is as black), it
-    // cuts neither the credit text nor its own letters.
-    const bool title = model.font() == FontRole::title;
-    w->setAutoFillBackground(!title);
+    // The title's tall face reaches into the credit line's strip; without a
+    // fill of its own (the window behind it is as black), its letters are cut
+    // only where the credit labels, stacked above it, fill their boxes.
+    w->setAutoFillBackground(model.font() != FontRole::title);
     w->setFont(font_for(model.font()));
     w->setAlignment((model.align() == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    if (title)
-        w->raise();
     return {&model, w};
 }
 
