@@ -146,6 +146,8 @@ std::optional<Clock::time_point> title_drawn(xcb_connection_t* c, xcb_window_t w
 
 std::optional<Sample> measure(xcb_connection_t* c, const std::string& title, const char* program)
 {
+    // The last run's program has gone; let the server and the system settle.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const auto started = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {

@@ -23,9 +23,9 @@ std::string focus_ring_image(const Bounds& b, Colour ink)
 
 } // namespace
 
-ButtonView make_button(CommandButton& model)
+ButtonView make_button(CommandButton& model, int before)
 {
-    const int id = velmo_dom_create("button", element_id(model).c_str(), "button");
+    const int id = velmo_dom_create("button", element_id(model).c_str(), "button", before);
     const Bounds& b = model.bounds();
     velmo_dom_box(id, b.left, b.top, b.width, b.height);
     const ButtonLook look = button_look(model.face());

@@ -13,8 +13,9 @@ using VelmoKeyCallback = int (*)(void* user, int letter);
 
 // The window: the page's one element of width x height, its title the page's.
 int velmo_dom_window(const char* title, int width, int height, const char* back);
-// A child of the window, last in its stacking order; its id is `name`.
-int velmo_dom_create(const char* tag, const char* name, const char* css_class);
+// A child of the window, stacked under the element `before`, or over all the
+// others where that is -1; its id is `name`.
+int velmo_dom_create(const char* tag, const char* name, const char* css_class, int before);
 void velmo_dom_style(int element, const char* property, const char* value);
 void velmo_dom_attribute(int element, const char* name, const char* value);
 void velmo_dom_box(int element, int left, int top, int width, int height);

@@ -18,19 +18,17 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
     , root_(velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
     , start_ms_(emscripten_get_now())
 {
-    // Stacked as on the desktop: lines under buttons, under pictures, under labels.
+    // Elements come when their controls are first shown (see sync).
     for (LineShape& l : form.lines())
-        lines_.push_back(make_line(l));
-    targets_.reserve(form.buttons().size());
-    for (CommandButton& b : form.buttons()) {
-        buttons_.push_back(make_button(b));
-        targets_.push_back({this, &b});
-        velmo_dom_on_click(buttons_.back().widget.id, &FormWindow::clicked, &targets_.back());
-    }
+        lines_.push_back({&l, {-1, {}}});
+    for (CommandButton& b : form.buttons())
+        buttons_.push_back({&b, {-1, false}});
     for (PictureBox& p : form.pictures())
-        pictures_.push_back(make_picture(p));
+        pictures_.push_back({&p, {-1, {}, false}});
     for (Label& l : form.labels())
-        labels_.push_back(make_label(l));
+        labels_.push_back({&l, {-1, {}, 0, 0, {}, false}});
+    stacking_.assign(lines_.size() + buttons_.size() + pictures_.size() + labels_.size(), -1);
+    targets_.reserve(buttons_.size());
     for (const ButtonView& v : buttons_)
         tab_order_.push_back(&v);
     std::sort(tab_order_.begin(), tab_order_.end(),
@@ -42,18 +40,50 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
 
 void FormWindow::sync()
 {
-    for (auto& v : labels_)
-        sync_view(v);
-    for (auto& v : buttons_) {
+    // Places in the stacking order, as on the desktop: lines under buttons,
+    // under pictures, under labels, each kind in design order.
+    const std::size_t buttons_at = lines_.size(), pictures_at = buttons_at + buttons_.size(),
+                      labels_at = pictures_at + pictures_.size();
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        if (made(labels_[i], labels_at + i, make_label))
+            sync_view(labels_[i]);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        ButtonView& v = buttons_[i];
+        if (v.widget.id < 0 && made(v, buttons_at + i, make_button)) {
+            targets_.push_back({this, v.model});
+            velmo_dom_on_click(v.widget.id, &FormWindow::clicked, &targets_.back());
+        }
         const bool focused = v.widget.shown && !v.model->visible() && velmo_dom_focused(v.widget.id);
-        sync_view(v);
+        if (v.widget.id >= 0)
+            sync_view(v);
         if (focused)
             pass_focus_on(v);
     }
-    for (auto& v : pictures_)
-        sync_view(v);
-    for (auto& v : lines_)
-        sync_view(v);
+    for (std::size_t i = 0; i < pictures_.size(); ++i) {
+        if (made(pictures_[i], pictures_at + i, make_picture))
+            sync_view(pictures_[i]);
+        else
+            pictures_[i].model->raster().take_dirty(); // drawn while never shown: all of it shows when it is
+    }
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (made(lines_[i], i, make_line))
+            sync_view(lines_[i]);
+}
+
+// A control gets its element when it is first shown, so that the first frame
+// builds only what it shows; the element goes under the next one made after
+// it in the stacking order, as if it had been there from the start.
+template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t place, Make make)
+{
+    if (v.widget.id >= 0)
+        return true;
+    if (!v.model->visible())
+        return false;
+    const auto above = std::find_if(
+        stacking_.begin() + static_cast<std::ptrdiff_t>(place) + 1, stacking_.end(), [](int id) { return id >= 0; });
+    v.widget = make(*v.model, above == stacking_.end() ? -1 : *above).widget;
+    stacking_[place] = v.widget.id;
+    return true;
 }
 
 void FormWindow::pass_focus_on(const ButtonView& from)

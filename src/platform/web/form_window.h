@@ -31,6 +31,7 @@ private:
         const CommandButton* button;
     };
 
+    template <typename V, typename Make> bool made(V& v, std::size_t place, Make make);
     static void clicked(void* target);
     static int access_key(void* window, int letter);
     static void woken(void* window);
@@ -49,6 +50,7 @@ private:
     std::vector<PictureView> pictures_;
     std::vector<LabelView> labels_;
     std::vector<LineView> lines_;
+    std::vector<int> stacking_; // every control's element in stacking order; -1 until made
     std::vector<ClickTarget> targets_;
     std::vector<const ButtonView*> tab_order_;
     double start_ms_;

@@ -19,12 +19,12 @@ void fit_title(const LabelView& v)
 
 } // namespace
 
-LabelView make_label(Label& model)
+LabelView make_label(Label& model, int before)
 {
     const bool title = model.font() == FontRole::title;
     // The title's tall face reaches into the credit line's strip; drawn
     // without a fill of its own, as on the desktop, it cuts no other text.
-    const int id = velmo_dom_create("div", element_id(model).c_str(), title ? "label title" : "label");
+    const int id = velmo_dom_create("div", element_id(model).c_str(), title ? "label title" : "label", before);
     velmo_dom_style(id, "font", css_font(model.font()).c_str());
     if (model.align() == Align::centre)
         velmo_dom_style(id, "text-align", "center");

@@ -23,9 +23,9 @@ void slope(const LineView& v)
 
 } // namespace
 
-LineView make_line(LineShape& model)
+LineView make_line(LineShape& model, int before)
 {
-    const int id = velmo_dom_create("div", element_id(model).c_str(), "line");
+    const int id = velmo_dom_create("div", element_id(model).c_str(), "line", before);
     velmo_dom_attribute(id, "aria-hidden", "true");
     velmo_dom_style(id, "background-color", Css(model.colour()));
     velmo_dom_show(id, false);

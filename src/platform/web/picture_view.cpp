@@ -40,9 +40,9 @@ void copy_area(const PictureView& v, const Rect& area)
 
 } // namespace
 
-PictureView make_picture(PictureBox& model)
+PictureView make_picture(PictureBox& model, int before)
 {
-    const int id = velmo_dom_create("canvas", element_id(model).c_str(), "picture");
+    const int id = velmo_dom_create("canvas", element_id(model).c_str(), "picture", before);
     velmo_dom_attribute(id, "role", "img");
     velmo_dom_attribute(id, "aria-label", std::string(model.spoken_name()).c_str());
     return {&model, {id, {-1, -1, -1, -1}, true}};

@@ -73,8 +73,8 @@ const pixels = (c) => {
 };
 const at = (data, w, x, y) => (data[4 * (y * w + x)] << 16) | (data[4 * (y * w + x) + 1] << 8) | data[4 * (y * w + x) + 2];
 pictures.forEach((id, i) => {
-  const c = document.getElementById(id);
-  if (c.hidden) return;
+  const c = document.getElementById(id);  // none until first shown
+  if (!c || c.hidden) return;
   const w = Module._velmo_test_width(i), h = Module._velmo_test_height(i);
   if (c.width !== w || c.height !== h) { bad.push(id + ' size'); return; }
   const data = pixels(c);
@@ -83,14 +83,19 @@ pictures.forEach((id, i) => {
     if ((model[p] & 0xFFFFFF) !== at(data, w, p % w, Math.floor(p / w))) { bad.push(id + ' ' + (p % w) + ',' + Math.floor(p / w)); break; }
 });
 const l = new Int32Array(Module.HEAP32.buffer, Module._velmo_test_lines(), 8 * 7);
-document.querySelectorAll('.line').forEach((e, k) => {
+['Line4(0)', 'Line4(1)', 'Line4(2)', 'Line4(3)', 'Line1', 'Line2', 'Line3', 'Line5'].forEach((id, k) => {
   const [shown, x1, y1, x2, y2, width, bgr] = l.slice(7 * k, 7 * k + 7);
+  const e = document.getElementById(id);  // none until first shown
+  if (!e || e.hidden) {
+    if (shown) bad.push(id + ' not shown');
+    return;
+  }
   const box = y1 === y2 ? [Math.min(x1, x2 + 1), y1, Math.abs(x2 - x1), width]
                         : [x1, Math.min(y1, y2 + 1), width, Math.abs(y2 - y1)];
   const r = e.getBoundingClientRect(), w = document.getElementById('window').getBoundingClientRect();
   const seen = [r.left - w.left, r.top - w.top, r.width, r.height];
   const colour = `rgb(${bgr & 0xFF}, ${bgr >> 8 & 0xFF}, ${bgr >> 16 & 0xFF})`;
-  if (!shown !== e.hidden || (shown && (seen.join() !== box.join() || getComputedStyle(e).backgroundColor !== colour)))
+  if (!shown || seen.join() !== box.join() || getComputedStyle(e).backgroundColor !== colour)
     bad.push(e.id + ' ' + seen.join() + ' for ' + box.join());
 });
 return bad;
