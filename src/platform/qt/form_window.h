@@ -18,8 +18,8 @@
 
 namespace velmo::qt {
 
-// Shows a window model in real widgets, one per control, and drives its
-// timers from real time. Handlers change only the model; after each event
+// Shows a window model in real widgets, one per control from the moment it
+// is first shown, and drives its timers from real time. Handlers change only the model; after each event
 // the view takes over what changed and repaints only that.
 // It declares no signals or slots of its own, so it needs no moc.
 class FormWindow : public QWidget {

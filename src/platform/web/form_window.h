@@ -13,9 +13,10 @@
 
 namespace velmo::web {
 
-// Shows a window model in the page, one element per control, and drives its
-// timers from the page's monotonic clock. Handlers change only the model;
-// after each event the view takes over what changed and touches only that.
+// Shows a window model in the page, one element per control from the moment
+// it is first shown, and drives its timers from the page's monotonic clock.
+// Handlers change only the model; after each event the view takes over what
+// changed and touches only that.
 class FormWindow {
 public:
     FormWindow(Form& form, Dispatcher& dispatcher);
