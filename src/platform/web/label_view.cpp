@@ -21,10 +21,7 @@ void fit_title(const LabelView& v)
 
 LabelView make_label(Label& model, int before)
 {
-    const bool title = model.font() == FontRole::title;
-    // The title's tall face reaches into the credit line's strip; drawn
-    // without a fill of its own, as on the desktop, it cuts no other text.
-    const int id = velmo_dom_create("div", element_id(model).c_str(), title ? "label title" : "label", before);
+    const int id = velmo_dom_create("div", element_id(model).c_str(), "label", before);
     velmo_dom_style(id, "font", css_font(model.font()).c_str());
     if (model.align() == Align::centre)
         velmo_dom_style(id, "text-align", "center");
@@ -50,6 +47,9 @@ bool sync_view(LabelView& v)
         e.fore = model.fore();
         velmo_dom_style(e.id, "color", Css(e.fore));
     }
+    // The title's tall face reaches into the credit line's strip; without a
+    // fill of its own, as on the desktop, its letters are cut only where the
+    // credit labels, stacked above it, fill their boxes.
     if (e.back != model.back() && model.font() != FontRole::title) {
         e.back = model.back();
         velmo_dom_style(e.id, "background-color", Css(e.back));
