@@ -28,6 +28,7 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, cons
     : QWidget(parent)
     , dispatcher_(dispatcher)
     , lines_(form.lines(), *this)
+    , stacking_(form.buttons().size() + form.pictures().size() + form.labels().size(), nullptr)
 {
     setWindowTitle(qstring(form.caption()));
     setFixedSize(form.width(), form.height());
@@ -49,7 +50,6 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, cons
         pictures_.push_back({&p, nullptr});
     for (Label& l : form.labels())
         labels_.push_back({&l, nullptr});
-    stacking_.resize(buttons_.size() + pictures_.size() + labels_.size());
 
     waker_.setSingleShot(true);
     waker_.setTimerType(Qt::CoarseTimer);
@@ -96,13 +96,11 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
     if (!v.model->visible())
         return false;
     v.widget = make(*v.model, this).widget;
-    const auto above = std::find_if(
-        stacking_.begin() + static_cast<std::ptrdiff_t>(place) + 1, stacking_.end(), [](QWidget* w) { return w; });
-    if (above == stacking_.end())
-        v.widget->raise();
+    if (QWidget* above = stacking_.above(place))
+        v.widget->stackUnder(above);
     else
-        v.widget->stackUnder(*above);
-    stacking_[place] = v.widget;
+        v.widget->raise();
+    stacking_.fill(place, v.widget);
     return true;
 }
 

@@ -55,7 +55,7 @@ private:
     std::vector<ButtonView> buttons_;
     std::vector<PictureView> pictures_;
     LinePainter lines_;
-    std::vector<QWidget*> stacking_; // every control's widget in design stacking order; null until made
+    Stacking<QWidget*> stacking_;
     QElapsedTimer clock_;
     QTimer waker_;
     std::uint64_t repaint_requests_ = 0;

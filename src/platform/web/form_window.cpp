@@ -16,6 +16,7 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
     : form_(form)
     , dispatcher_(dispatcher)
     , root_(velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
+    , stacking_(form.lines().size() + form.buttons().size() + form.pictures().size() + form.labels().size(), -1)
     , start_ms_(emscripten_get_now())
 {
     // Elements come when their controls are first shown (see sync).
@@ -27,7 +28,6 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
         pictures_.push_back({&p, {-1, {}, false}});
     for (Label& l : form.labels())
         labels_.push_back({&l, {-1, {}, 0, 0, {}, false}});
-    stacking_.assign(lines_.size() + buttons_.size() + pictures_.size() + labels_.size(), -1);
     targets_.reserve(buttons_.size());
     for (const ButtonView& v : buttons_)
         tab_order_.push_back(&v);
@@ -79,10 +79,8 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
         return true;
     if (!v.model->visible())
         return false;
-    const auto above = std::find_if(
-        stacking_.begin() + static_cast<std::ptrdiff_t>(place) + 1, stacking_.end(), [](int id) { return id >= 0; });
-    v.widget = make(*v.model, above == stacking_.end() ? -1 : *above).widget;
-    stacking_[place] = v.widget.id;
+    v.widget = make(*v.model, stacking_.above(place)).widget;
+    stacking_.fill(place, v.widget.id);
     return true;
 }
 

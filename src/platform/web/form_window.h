@@ -51,7 +51,7 @@ private:
     std::vector<PictureView> pictures_;
     std::vector<LabelView> labels_;
     std::vector<LineView> lines_;
-    std::vector<int> stacking_; // every control's element in stacking order; -1 until made
+    Stacking<int> stacking_;
     std::vector<ClickTarget> targets_;
     std::vector<const ButtonView*> tab_order_;
     double start_ms_;
