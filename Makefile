@@ -1,8 +1,10 @@
 # The README's two commands, run, test, each do everything from a fresh clone.
 .PHONY: run test test-asan memcheck bench bench-web web build-web package test-package deps build build-release clean
 
+# Each command installs what it needs and no more: the game, the page, or
+# everything the tests and benchmarks use.
 deps:
-	bash scripts/install-deps
+	bash scripts/install-deps test
 
 build: deps
 	cmake --preset dev
@@ -13,7 +15,8 @@ build-release: deps
 	cmake --build --preset release
 
 # The optimised game alone: the quickest way from a fresh clone to the window.
-run: deps
+run:
+	bash scripts/install-deps run
 	cmake --preset release
 	cmake --build --preset release --target velmo
 	./build/release/src/velmo
@@ -22,7 +25,8 @@ run: deps
 web: build-web
 	/usr/bin/python3 scripts/serve_web.py build/web
 
-build-web: deps
+build-web:
+	bash scripts/install-deps web
 	emcmake cmake --preset web
 	cmake --build --preset web
 
