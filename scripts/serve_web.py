@@ -22,9 +22,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def serve(folder, first_port=8000, tries=100):
+def serve(folder, first_port=8000, tries=100, handler=Handler):
     """A server of the folder on the first free port from first_port (0: any)."""
-    handler = functools.partial(Handler, directory=folder)
+    handler = functools.partial(handler, directory=folder)
     for port in range(first_port, first_port + tries) if first_port else [0]:
         try:
             return http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)

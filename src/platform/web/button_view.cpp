@@ -23,9 +23,9 @@ std::string focus_ring_image(const Bounds& b, Colour ink)
 
 } // namespace
 
-ButtonView make_button(CommandButton& model, int before)
+ButtonView make_button(CommandButton& model, Place place)
 {
-    const int id = velmo_dom_create("button", element_id(model).c_str(), "button", before);
+    const int id = velmo_dom_create("button", element_id(model).c_str(), "button", place.layer, place.before);
     const Bounds& b = model.bounds();
     velmo_dom_box(id, b.left, b.top, b.width, b.height);
     const ButtonLook look = button_look(model.face());
@@ -35,7 +35,6 @@ ButtonView make_button(CommandButton& model, int before)
     velmo_dom_style(id, "--shade", Css(look.shade));
     velmo_dom_style(id, "--ring", focus_ring_image(b, look.ink).c_str());
     velmo_dom_style(id, "font", button_font);
-    velmo_dom_attribute(id, "tabindex", std::to_string(model.tab_index()).c_str());
 
     std::string caption = model.caption();
     const auto amp = caption.find('&');

@@ -13,9 +13,10 @@ using VelmoKeyCallback = int (*)(void* user, int letter);
 
 // The window: the page's one element of width x height, its title the page's.
 int velmo_dom_window(const char* title, int width, int height, const char* back);
-// A child of the window, stacked under the element `before`, or over all the
-// others where that is -1; its id is `name`.
-int velmo_dom_create(const char* tag, const char* name, const char* css_class, int before);
+// A child of the window, its id `name`, stacked at `layer` (higher over
+// lower) and put in the document before the element `before`, or last where
+// that is -1: the document order is the tab order, the layers the stacking.
+int velmo_dom_create(const char* tag, const char* name, const char* css_class, int layer, int before);
 void velmo_dom_style(int element, const char* property, const char* value);
 void velmo_dom_attribute(int element, const char* name, const char* value);
 void velmo_dom_box(int element, int left, int top, int width, int height);

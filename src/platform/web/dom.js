@@ -43,10 +43,11 @@ mergeInto(LibraryManager.library, {
   },
 
   velmo_dom_create__deps: ['$velmoDom'],
-  velmo_dom_create: function (tag, name, cssClass, before) {
+  velmo_dom_create: function (tag, name, cssClass, layer, before) {
     var node = document.createElement(UTF8ToString(tag));
     node.id = UTF8ToString(name);
     node.className = UTF8ToString(cssClass);
+    node.style.zIndex = layer;
     velmoDom.root.insertBefore(node, before < 0 ? null : velmoDom.nodes[before]);
     return velmoDom.add(node);
   },

@@ -11,6 +11,8 @@ namespace velmo::web {
 int pixel_size(FontRole role);
 // A label role's CSS font, at its own size or at another.
 std::string css_font(FontRole role, int pixel_size = 0);
+// The CSS line height that puts a label's baseline where the desktop puts it.
+std::string line_height(FontRole role, int pixel_size = 0);
 // The buttons' face, the desktop's default.
 inline constexpr const char* button_font = "12px \"Velmo Sans\"";
 // Every font of the window, one a line: loaded before the window is drawn.

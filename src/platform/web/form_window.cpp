@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <type_traits>
 
 namespace velmo::web {
 
@@ -16,7 +17,6 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
     : form_(form)
     , dispatcher_(dispatcher)
     , root_(velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
-    , stacking_(form.lines().size() + form.buttons().size() + form.pictures().size() + form.labels().size(), -1)
     , start_ms_(emscripten_get_now())
 {
     // Elements come when their controls are first shown (see sync).
@@ -71,16 +71,24 @@ void FormWindow::sync()
 }
 
 // A control gets its element when it is first shown, so that the first frame
-// builds only what it shows; the element goes under the next one made after
-// it in the stacking order, as if it had been there from the start.
+// builds only what it shows. Its layer is its place in the stacking order; a
+// button goes into the document before the next button made after it in tab
+// order, so that the document's order is the tab order, as if all had been
+// there from the start.
 template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t place, Make make)
 {
     if (v.widget.id >= 0)
         return true;
     if (!v.model->visible())
         return false;
-    v.widget = make(*v.model, stacking_.above(place)).widget;
-    stacking_.fill(place, v.widget.id);
+    int before = -1;
+    if constexpr (std::is_same_v<V, ButtonView>) {
+        const auto at = std::find(tab_order_.begin(), tab_order_.end(), &v);
+        const auto next = std::find_if(at + 1, tab_order_.end(), [](const ButtonView* b) { return b->widget.id >= 0; });
+        if (next != tab_order_.end())
+            before = (*next)->widget.id;
+    }
+    v.widget = make(*v.model, Place{static_cast<int>(place), before}).widget;
     return true;
 }
 

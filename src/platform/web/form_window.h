@@ -51,7 +51,6 @@ private:
     std::vector<PictureView> pictures_;
     std::vector<LabelView> labels_;
     std::vector<LineView> lines_;
-    Stacking<int> stacking_;
     std::vector<ClickTarget> targets_;
     std::vector<const ButtonView*> tab_order_;
     double start_ms_;

@@ -15,14 +15,19 @@ void fit_title(const LabelView& v)
     const int size = fitted_pixel_size(pixel_size(FontRole::title),
         velmo_dom_text_width(v.widget.id, css_font(FontRole::title).c_str()), model.bounds().width);
     velmo_dom_style(v.widget.id, "font", css_font(FontRole::title, size).c_str());
+    velmo_dom_style(v.widget.id, "line-height", line_height(FontRole::title, size).c_str());
 }
 
 } // namespace
 
-LabelView make_label(Label& model, int before)
+LabelView make_label(Label& model, Place place)
 {
-    const int id = velmo_dom_create("div", element_id(model).c_str(), "label", before);
+    // The title is the page's heading, so it stays for assistive technology
+    // on the screens that do not show it.
+    const bool title = model.font() == FontRole::title;
+    const int id = velmo_dom_create(title ? "h1" : "div", element_id(model).c_str(), "label", place.layer, place.before);
     velmo_dom_style(id, "font", css_font(model.font()).c_str());
+    velmo_dom_style(id, "line-height", line_height(model.font()).c_str());
     if (model.align() == Align::centre)
         velmo_dom_style(id, "text-align", "center");
     if (!model.spoken_name().empty())
@@ -60,7 +65,10 @@ bool sync_view(LabelView& v)
     }
     if (e.shown != model.visible()) {
         e.shown = model.visible();
-        velmo_dom_show(e.id, e.shown);
+        if (model.font() == FontRole::title)
+            velmo_dom_attribute(e.id, "class", e.shown ? "label" : "label offstage");
+        else
+            velmo_dom_show(e.id, e.shown);
     }
     return true;
 }

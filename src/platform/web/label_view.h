@@ -18,7 +18,7 @@ struct LabelElement {
 using LabelView = View<Label, LabelElement>;
 
 // A plain-text label in its role's face, on the window.
-LabelView make_label(Label& model, int before);
+LabelView make_label(Label& model, Place place);
 // Brings the label up to its model; returns whether it changed the page.
 bool sync_view(LabelView& v);
 

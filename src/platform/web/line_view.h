@@ -14,7 +14,7 @@ using LineView = View<LineShape, LineElement>;
 
 // A line control as a box of its colour under the window's other elements:
 // exactly the pixels the desktop paints for it.
-LineView make_line(LineShape& model, int before);
+LineView make_line(LineShape& model, Place place);
 // Brings the line up to its model; returns whether it changed the page.
 bool sync_view(LineView& v);
 

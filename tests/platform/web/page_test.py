@@ -1,59 +1,113 @@
 #!/usr/bin/python3
-"""The page in headless Chromium, played as a person plays it: clicks and keys
-through the browser's own input (the DevTools protocol), on the page served on
-a free loopback port. After every step the page's elements are checked against
-the phase tables, and each visible canvas pixel for pixel against the model.
+"""The page in each browser engine a player may have (Chromium, Firefox ESR,
+WebKitGTK), played as a person plays it: clicks, taps and keys through the
+browser's own input, on the page served on a free loopback port. After every
+step the page's elements are checked against the phase tables, each visible
+canvas pixel for pixel against the model, and the ink of its text against
+the desktop's view.
 
-    page_test.py PAGE_FOLDER [-k NAME]
+    page_test.py ENGINE PAGE_FOLDER RENDER_WINDOW [-k NAME]
+
+RENDER_WINDOW is the desktop's view drawing chosen controls to a PNG
+(tests/platform/qt/render_window.cpp).
 """
-import base64
 import io
+import json
 import os
 import random
+import re
 import shutil
+import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
-
-import threading
 
 from PIL import Image
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../scripts"))
-import headless_chromium  # noqa: E402
-from serve_web import serve  # noqa: E402
+import browsers  # noqa: E402
+from serve_web import Handler, serve  # noqa: E402
 
 PAGE = None
+ENGINE = None
+RENDER_WINDOW = None
+WAIT, FRAME = 3000, 1000 / 60  # Tmr2's interval; a frame at 60 Hz
 FLOW = {"s": "Cmdstart", "r": "cmdready", "c": "cmdcont", "n": "Cmdnew"}
 # Where the flow buttons are, from the design table: their centres.
 CENTRE = {"Cmdstart": (400, 220), "cmdready": (400, 304), "cmdcont": (400, 252), "Cmdnew": (664, 92),
           "cmdchange(0)": (356, 280), "cmdchange(1)": (444, 280)}
 
-# Before the page's own scripts: counts what it schedules and what it throws,
-# and whether the browser was left an Alt key.
+# Before the page's own scripts, put first in its head as it is served:
+# counts what it schedules, what it throws and logs, and whether the browser
+# was left an Alt key; notes when each button was shown and hidden.
 INSTRUMENT = """
-window.__velmo = {timers: 0, frames: 0, errors: [], altKeysKept: 0};
+window.__velmo = {timers: 0, frames: 0, errors: [], altKeysKept: 0, shown: {}, hidden: {}};
 for (const name of ['setTimeout', 'setInterval']) {
   const real = window[name];
   window[name] = function () { __velmo.timers++; return real.apply(this, arguments); };
 }
 const realFrame = window.requestAnimationFrame;
 window.requestAnimationFrame = function (f) { __velmo.frames++; return realFrame.call(this, f); };
+for (const level of ['error', 'warn']) {
+  const real = console[level];
+  console[level] = function () { __velmo.errors.push(level + ': ' + [...arguments].join(' ')); return real.apply(this, arguments); };
+}
 window.addEventListener('error', e => __velmo.errors.push(String(e.message)));
 window.addEventListener('unhandledrejection', e => __velmo.errors.push(String(e.reason)));
 window.addEventListener('keydown', e => { if (e.altKey && /^Key[SRCN]$/.test(e.code) && !e.defaultPrevented) __velmo.altKeysKept++; });
+new MutationObserver(changes => {
+  const now = performance.now();
+  for (const c of changes)
+    for (const e of c.type === 'childList' ? c.addedNodes : [c.target])
+      if (e.tagName === 'BUTTON') (e.hidden ? __velmo.hidden : __velmo.shown)[e.id] = now;
+}).observe(document, {subtree: true, childList: true, attributes: true, attributeFilter: ['hidden']});
 """
+
+
+class InstrumentedHandler(Handler):
+    """Serves the page with the instrument first in its head."""
+
+    def do_GET(self):
+        if self.path.split("?")[0] not in ("/", "/index.html"):
+            return super().do_GET()
+        with open(os.path.join(self.directory, "index.html"), "rb") as f:
+            html = f.read().replace(b"<head>", b"<head>\n<script>" + INSTRUMENT.encode() + b"</script>", 1)
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Content-Length", str(len(html)))
+        self.end_headers()
+        self.wfile.write(html)
+
+
+def served(folder):
+    server = serve(folder, 0, handler=InstrumentedHandler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
 
 # What the page shows, read in one call.
 READ = """
-const shown = id => { const e = document.getElementById(id); return !!e && !e.hidden; };
-const text = id => document.getElementById(id).textContent;
-const buttons = [...document.querySelectorAll('button')].filter(b => !b.hidden).map(b => b.id).sort();
+const shown = e => !!e && !e.hidden && !e.classList.contains('offstage');
+const buttons = [...document.querySelectorAll('button')].filter(shown).map(b => b.id).sort();
 const labels = {};
-for (const l of document.querySelectorAll('.label')) if (!l.hidden) labels[l.id] = l.textContent;
+for (const l of document.querySelectorAll('.label')) if (shown(l)) labels[l.id] = l.textContent;
 return {buttons, labels, focused: document.activeElement ? document.activeElement.id : null,
-        pictures: [...document.querySelectorAll('canvas.picture')].filter(c => !c.hidden).map(c => c.id)};
+        pictures: [...document.querySelectorAll('canvas.picture')].filter(shown).map(c => c.id)};
+"""
+
+# Each visible label and button as the ink test needs it: its box in the
+# window, the colour of its text and of what is behind it.
+INKED = """
+const w = document.getElementById('window'), at = w.getBoundingClientRect();
+const rgb = c => c.match(/\\d+/g).slice(0, 3).map(Number);
+const back = e => getComputedStyle(e).backgroundColor === 'rgba(0, 0, 0, 0)' ? w : e;
+return [...document.querySelectorAll('.label, button')].filter(e => !e.hidden && !e.classList.contains('offstage'))
+  .map(e => { const r = e.getBoundingClientRect(), s = getComputedStyle(e);
+              return {id: e.id, button: e.tagName === 'BUTTON', text: e.textContent,
+                      box: [r.left - at.left, r.top - at.top, r.right - at.left, r.bottom - at.top],
+                      fore: rgb(s.color), back: rgb(getComputedStyle(back(e)).backgroundColor)}; });
 """
 
 # Mismatches between the page and the model: each visible canvas against its
@@ -106,13 +160,12 @@ class Page:
     """One browser on the served page, and the player's hands on it."""
 
     def __init__(self, url=None):
-        self.driver = headless_chromium.start(console=True)
-        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": INSTRUMENT})
+        self.browser = browsers.start(ENGINE)
         self.url = url or f"http://127.0.0.1:{SERVER.server_port}/"
         self.open()
 
     def open(self):
-        self.driver.get(self.url)
+        self.browser.open(self.url)
         self.wait_for(lambda s: "Cmdstart" in s["buttons"], "the title screen")
         self.place()
 
@@ -122,9 +175,7 @@ class Page:
             "const r = document.getElementById('window').getBoundingClientRect(); return [r.left, r.top, r.width / 760];")
 
     def view(self, width, height, pixel_ratio):
-        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=pixel_ratio,
-                 mobile=pixel_ratio > 1)
-        self.cdp("Emulation.setTouchEmulationEnabled", enabled=pixel_ratio > 1)
+        self.browser.view(width, height, pixel_ratio)
         time.sleep(0.1)
         self.place()
 
@@ -132,7 +183,7 @@ class Page:
         return self.left + x * self.scale, self.top + y * self.scale
 
     def js(self, script):
-        return self.driver.execute_script(script)
+        return self.browser.js(script)
 
     def read(self):
         return self.js(READ)
@@ -147,58 +198,36 @@ class Page:
                 raise AssertionError(f"{what} did not come: {state}")
             time.sleep(0.02)
 
-    def cdp(self, command, **params):
-        self.driver.execute_cdp_cmd(command, params)
-
     def click(self, x, y):
-        for kind in ("mousePressed", "mouseReleased"):
-            self.cdp("Input.dispatchMouseEvent", type=kind, x=self.at(x, y)[0], y=self.at(x, y)[1], button="left",
-                     clickCount=1)
+        self.browser.click(*self.at(x, y))
 
     def tap(self, x, y):
-        px, py = self.at(x, y)
-        self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": px, "y": py}])
-        self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
-
-    def kept(self):
-        """The page's caches, once its service worker runs it."""
-        self.driver.set_script_timeout(10)
-        return self.driver.execute_async_script(
-            "const done = arguments[0];"
-            "navigator.serviceWorker.ready.then(() => { if (navigator.serviceWorker.controller) return caches.keys();"
-            "  return new Promise(r => navigator.serviceWorker.oncontrollerchange = r).then(() => caches.keys()); })"
-            ".then(done);")
-
-    def screen(self):
-        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"]
-        return Image.open(io.BytesIO(base64.b64decode(shot))).convert("RGB")
+        self.browser.tap(*self.at(x, y))
 
     def key(self, key, alt=False):
         """A key by its DOM name ('Tab', ' ', 's'), with Alt held if asked."""
-        named = {"Tab": ("Tab", 9, ""), " ": ("Space", 32, " "), "Enter": ("Enter", 13, "\r"),
-                 "Escape": ("Escape", 27, "")}
-        code = named[key] if key in named else (
-            ("Key" if key.isalpha() else "Digit") + key.upper(), ord(key.upper()), key)
-        text = code[2]
-        base = dict(key=key, code=code[0], windowsVirtualKeyCode=code[1], modifiers=1 if alt else 0)
-        if alt:
-            self.cdp("Input.dispatchKeyEvent", type="rawKeyDown", key="Alt", code="AltLeft",
-                     windowsVirtualKeyCode=18, modifiers=1)
-        self.cdp("Input.dispatchKeyEvent", type="keyDown", text="" if alt else text, **base)
-        self.cdp("Input.dispatchKeyEvent", type="keyUp", **base)
-        if alt:
-            self.cdp("Input.dispatchKeyEvent", type="keyUp", key="Alt", code="AltLeft", windowsVirtualKeyCode=18)
+        self.browser.key(key, alt)
+
+    def kept(self):
+        """The page's caches, once its service worker runs it."""
+        return self.browser.js_async(
+            "await navigator.serviceWorker.ready;"
+            "if (!navigator.serviceWorker.controller)"
+            "  await new Promise(r => navigator.serviceWorker.oncontrollerchange = r);"
+            "return caches.keys();")
+
+    def screen(self):
+        return self.browser.screen()
 
     def mismatches(self):
         return self.js(COMPARE)
 
     def trouble(self):
-        """Console errors and uncaught exceptions so far."""
-        logged = [e["message"] for e in self.driver.get_log("browser") if e["level"] in ("SEVERE", "WARNING")]
-        return logged + self.js("return __velmo.errors")
+        """Console errors and warnings, and uncaught exceptions, so far."""
+        return self.browser.console() + self.js("return __velmo.errors")
 
     def close(self):
-        self.driver.quit()
+        self.browser.quit()
 
 
 def number(caption):
@@ -244,6 +273,9 @@ class PageTest(unittest.TestCase):
         for m in range(1, 11):
             s = p.wait_for(lambda s: "cmdready" in s["buttons"], f"mission {m}", 5)
             self.expect_answering(m, s)
+            if m > 1:  # the wait after Continue ends on time, and the mission is shown at its end
+                waited = p.js("return __velmo.shown.cmdready - __velmo.hidden.cmdcont")
+                self.assertTrue(WAIT - 1 <= waited <= WAIT + 2 * FRAME, f"waited {waited:.1f} ms before mission {m}")
             if press.steps:
                 for step in ("cmdchange(1)", "cmdchange(0)"):
                     p.click(*CENTRE[step])
@@ -284,20 +316,31 @@ class PageTest(unittest.TestCase):
         self.play(press)
 
     def test_at_rest(self):
-        """Nothing is scheduled at rest; Start after 10 s takes the 5,000 ticks due at once."""
+        """Nothing is scheduled at rest; Start by key, click or tap takes the ticks that fell due, at once."""
+        p = self.page
+        for means, rest in (("access key", 10), ("click", 3), ("tap", 3)):
+            if means == "tap" and not p.browser.touch:
+                print(f"at_rest: the tap left out: {ENGINE}'s driver has no touch input", file=sys.stderr)
+                continue
+            with self.subTest(means=means):
+                p.open()
+                self.rest_then_start(means, rest)
+
+    def rest_then_start(self, means, rest):
         p = self.page
         before = p.js("return [__velmo.timers, __velmo.frames, Module._velmo_test_random_state()]")
         waited_from = p.js("return performance.now()")
-        time.sleep(10)
+        time.sleep(rest)
         self.assertEqual(p.js("return [__velmo.timers, __velmo.frames]"), before[:2], "woke at rest")
-        p.key("s", alt=True)
-        s = p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1")
+        {"access key": lambda: p.key("s", alt=True), "click": lambda: p.click(*CENTRE["Cmdstart"]),
+         "tap": lambda: p.tap(*CENTRE["Cmdstart"])}[means]()
+        p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1")
         elapsed = p.js("return performance.now()") - waited_from
         after = p.js("return Module._velmo_test_random_state()")
         p.key("r", alt=True)
         count = number(p.wait_for(lambda s: "lblright" in s["labels"], "the result")["labels"]["lblright"])
         # The ticks taken, then three draws a circle: find the number of ticks.
-        state, ticks = before[2], 0
+        state = before[2]
         states = [state]
         while len(states) < 20000 + 3 * count:
             state = (state * 16598013 + 12820163) % 16777216
@@ -305,9 +348,10 @@ class PageTest(unittest.TestCase):
         taken = [t for t in range(len(states) - 3 * count)
                  if states[t + 3 * count] == after and (states[t] * 201 >> 24) + 100 == count]
         self.assertEqual(len(taken), 1, taken)
-        ticks = taken[0]
-        self.assertGreaterEqual(ticks, 10000 // 2)
-        self.assertLessEqual(ticks, (elapsed + waited_from) // 2 + 1)
+        self.assertGreaterEqual(taken[0], rest * 1000 // 2)
+        self.assertLessEqual(taken[0], (elapsed + waited_from) // 2 + 1)
+        if means != "access key":
+            return
         # In the result Tmr1 runs again and still wakes nothing; the wait is one timeout.
         timers = p.js("return __velmo.timers")
         time.sleep(1)
@@ -347,31 +391,38 @@ class PageTest(unittest.TestCase):
     # Installs and plays offline.
 
     def test_installable(self):
-        """Chromium finds nothing missing to install it, and every icon of its manifest loads at its size."""
+        """Every icon of the manifest loads at its size, and Chromium finds nothing missing to install the page."""
         p = self.page
-        self.assertEqual(p.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
-        p.driver.set_script_timeout(10)
-        icons = p.driver.execute_async_script("""
-            const done = arguments[0];
-            fetch('velmo.webmanifest').then(r => r.json()).then(m => Promise.all(m.icons.map(i =>
-              fetch(i.src).then(r => r.blob()).then(createImageBitmap).then(b => [i.sizes, b.width + 'x' + b.height, i.purpose]))))
-              .then(done);""")
+        if p.browser.installability:
+            self.assertEqual(p.browser.installability_errors(), [])
+        else:
+            print(f"installable: the browser's own verdict left out: {ENGINE} gives none", file=sys.stderr)
+        icons = p.browser.js_async("""
+            const m = await (await fetch('velmo.webmanifest')).json();
+            return Promise.all(m.icons.map(async i => {
+              const b = await createImageBitmap(await (await fetch(i.src)).blob());
+              return [i.sizes, b.width + 'x' + b.height, i.purpose]; }));""")
         self.assertEqual({i[2] for i in icons}, {"any", "maskable"})
         for declared, loaded, _ in icons:
             self.assertEqual(declared, loaded)
 
     def test_offline(self):
-        """After one visit the page plays with the network off, its host gone and the browser's own cache empty."""
-        server = serve(PAGE, 0)
-        threading.Thread(target=server.serve_forever, daemon=True).start()
+        """After one visit the page plays from its service worker with its host gone."""
+        server = served(PAGE)
         p = Page(f"http://127.0.0.1:{server.server_port}/")
         self.addCleanup(p.close)
         self.assertEqual(len(p.kept()), 1)
         server.shutdown()
         server.server_close()
-        p.cdp("Network.clearBrowserCache")
-        p.driver.set_network_conditions(offline=True, latency=0, throughput=0)
+        if p.browser.clears_cache:
+            p.browser.clear_cache()
+        else:
+            print(f"offline: emptying the HTTP cache left out: {ENGINE}'s driver cannot; the worker is seen serving",
+                  file=sys.stderr)
         p.open()
+        # The document came through the worker, which holds every file.
+        self.assertTrue(p.js("return !!navigator.serviceWorker.controller && "
+                             "performance.getEntriesByType('navigation')[0].workerStart > 0"))
         p.key("s", alt=True)
         self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
         p.click(*CENTRE["cmdchange(1)"])
@@ -385,8 +436,7 @@ class PageTest(unittest.TestCase):
         folder = tempfile.mkdtemp()
         self.addCleanup(shutil.rmtree, folder)
         site = shutil.copytree(PAGE, os.path.join(folder, "page"))
-        server = serve(site, 0)
-        threading.Thread(target=server.serve_forever, daemon=True).start()
+        server = served(site)
         self.addCleanup(server.server_close)
         self.addCleanup(server.shutdown)
         p = Page(f"http://127.0.0.1:{server.server_port}/")
@@ -400,13 +450,16 @@ class PageTest(unittest.TestCase):
             with open(os.path.join(site, name), "w") as f:
                 f.write(text)
         p.open()
-        p.driver.set_script_timeout(10)
-        kept = p.driver.execute_async_script("""
-            const done = arguments[0];
-            const look = () => caches.keys().then(k => k.length === 1 && k[0] === 'velmo-9.9.9+new'
-              ? caches.open(k[0]).then(c => c.match('index.html')).then(r => r.text()).then(t => done([k, t.includes('<!-- new -->')]))
-              : setTimeout(look, 50));
-            look();""")
+        kept = p.browser.js_async("""
+            for (let tries = 0; tries < 150; ++tries) {
+              const k = await caches.keys();
+              if (k.length === 1 && k[0] === 'velmo-9.9.9+new') {
+                const t = await (await (await caches.open(k[0])).match('index.html')).text();
+                return [k, t.includes('<!-- new -->')];
+              }
+              await new Promise(r => setTimeout(r, 50));
+            }
+            return await caches.keys();""")
         self.assertEqual(kept, [["velmo-9.9.9+new"], True])
 
     # Fits any window and answers touch.
@@ -420,7 +473,11 @@ class PageTest(unittest.TestCase):
         p.wait_for(lambda s: "Pic1" in s["pictures"], "mission 2's picture", 5)  # every point red, green, blue or white
         mission_2 = {(255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 255)}
         for width, height, ratio, scale in ((390, 844, 3, None), (844, 390, 3, None), (1024, 768, 1, 1),
-                                            (1920, 1080, 1, 1), (1600, 1200, 1, 2)):
+                                            (1920, 1080, 1, 1), (1600, 1200, 1, 2), (600, 400, 1, None)):
+            if ratio != 1 and not p.browser.pixel_ratio:
+                print(f"fits_any_viewport: {width} x {height} at {ratio} left out: {ENGINE}'s driver sets no pixel ratio",
+                      file=sys.stderr)
+                continue
             with self.subTest(viewport=f"{width} x {height}"):
                 p.view(width, height, ratio)
                 left, top, w, h = p.js("const r = document.getElementById('window').getBoundingClientRect();"
@@ -441,6 +498,8 @@ class PageTest(unittest.TestCase):
     def test_touch(self):
         """Taps play Start, a step, Ready and Continue, and the page neither zooms nor scrolls."""
         p = self.page
+        if not p.browser.touch:
+            self.skipTest(f"{ENGINE}'s driver has no touch input")
         p.view(390, 844, 3)
         p.tap(*CENTRE["Cmdstart"])
         s = p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1")
@@ -455,9 +514,96 @@ class PageTest(unittest.TestCase):
         self.assertEqual(p.js("return [visualViewport.scale, scrollX, scrollY, getSelection().toString()]"),
                          [1, 0, 0, ""])
 
+    # Where the desktop puts its text, and what assistive technology finds.
+
+    def test_ink_boxes(self):
+        """Every label's and caption's ink: rows as the desktop's view draws them, columns within a pixel."""
+        p = self.page
+        for screen, press in (("the title", None), ("mission 1", "s"), ("its result", "r"), ("the wait", "c")):
+            if press:
+                p.key(press, alt=True)
+                time.sleep(0.1)
+            controls = p.js(INKED)
+            page = self.window_shot()
+            desktop = render_desktop(controls)
+            with self.subTest(screen=screen):
+                self.assertGreaterEqual(len(controls), 3)
+                wrong = []
+                for c in controls:
+                    seen, drawn = ink(page, c), ink(desktop, c)
+                    if drawn is None or seen is None or seen[1] != drawn[1] or seen[3] != drawn[3] or \
+                            abs(seen[0] - drawn[0]) > 1 or abs(seen[2] - drawn[2]) > 1:
+                        wrong.append(f"{c['id']} {c['text']!r}: ink at {seen} on the page, {drawn} on the desktop")
+                self.assertEqual(wrong, [])
+
+    def window_shot(self):
+        """The window as the player sees it, at scale 1, with no button pressed or focused."""
+        p = self.page
+        p.js("document.activeElement && document.activeElement.blur()")
+        p.wait_for(lambda s: s["focused"] in (None, "", "body"), "no focus")
+        return p.screen().crop((p.left, p.top, p.left + 760, p.top + 555))
+
+    def test_accessibility(self):
+        """axe finds nothing on the title, in mission 1 and its result but the design's step-button colours."""
+        p = self.page
+        if not os.path.exists(AXE):
+            self.skipTest("axe-core is not installed: npm ci --prefix tests/platform/web")
+        with open(AXE) as f:
+            p.js(f.read() + "; window.axe = axe; return 0")
+        for screen, press in (("the title", None), ("mission 1", "s"), ("its result", "r")):
+            if press:
+                p.key(press, alt=True)
+                time.sleep(0.1)
+            found = p.browser.js_async("""
+                const r = await axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice']});
+                return r.violations.map(v => [v.id, v.nodes.map(n => n.target.join(' ')).sort()]);""")
+            # The design's white on red, on the shown steps up.
+            steps = sorted(f"#cmdchange\\({b[10]}\\)" for b in p.read()["buttons"] if re.match(r"cmdchange\([1357]\)", b))
+            with self.subTest(screen=screen):
+                self.assertEqual(found, [["color-contrast", steps]] if steps else [])
+
+
+def ink(image, control):
+    """Where a control's text is drawn: (left, top, right, bottom) of its solid
+    ink, the pixels at least INK of the way from its background to its text
+    colour, inside its box (a button's less its bevel and focus ring); None
+    where there are none."""
+    left, top, right, bottom = (round(v) for v in control["box"])
+    if control["button"]:
+        left, top, right, bottom = left + 3, top + 3, right - 3, bottom - 3
+    back, fore = control["back"], control["fore"]
+    contrast = sum(abs(f - b) for f, b in zip(fore, back))
+    region = image.crop((left, top, right, bottom))
+    width = right - left
+    inked = [i for i, px in enumerate(region.getdata()) if sum(abs(c - b) for c, b in zip(px, back)) >= INK * contrast]
+    if not inked:
+        return None
+    xs, ys = [i % width for i in inked], [i // width for i in inked]
+    return (left + min(xs), top + min(ys), left + max(xs), top + max(ys))
+
+
+def render_desktop(controls):
+    """The desktop's view of the same controls with the same captions."""
+    lines = [("button\t" + c["id"]) if c["button"] else
+             "label\t{}\t{:02x}{:02x}{:02x}\t{}".format(c["id"], *c["fore"], c["text"]) for c in controls]
+    with tempfile.TemporaryDirectory() as folder:
+        out = os.path.join(folder, "window.png")
+        subprocess.run([RENDER_WINDOW, out], input="\n".join(lines) + "\n", text=True, check=True,
+                       env={**os.environ, "QT_QPA_PLATFORM": "offscreen"})
+        return Image.open(out).convert("RGB")
+
+
+# Antialiasing differs from engine to engine: the faint row where a round
+# letter overshoots its line is a third covered on the desktop, half in
+# Chromium and Firefox, empty in WebKit. Solid ink is where they agree.
+INK = 0.58
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules/axe-core/axe.min.js")
 
 if __name__ == "__main__":
-    PAGE = sys.argv.pop(1)
-    SERVER = serve(PAGE, 0)
-    threading.Thread(target=SERVER.serve_forever, daemon=True).start()
+    ENGINE, PAGE, RENDER_WINDOW = sys.argv[1:4]
+    del sys.argv[1:4]
+    if browsers.missing(ENGINE):
+        print(f"skipped: {browsers.missing(ENGINE)}")
+        sys.exit(77)
+    SERVER = served(PAGE)
     unittest.main()
