@@ -53,6 +53,7 @@ class Browser:
         return self.js(body)
 
 
+
 class Chromium(Browser):
     installability = True
     # Without the networking flags Chromium reaches for Google's hosts, which
@@ -94,9 +95,9 @@ class Chromium(Browser):
         self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
         self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
-    def key(self, key, alt=False):
+    def key(self, key, alt=False, shift=False):
         code = self.KEYS.get(key) or (("Key" if key.isalpha() else "Digit") + key.upper(), ord(key.upper()), key)
-        base = dict(key=key, code=code[0], windowsVirtualKeyCode=code[1], modifiers=1 if alt else 0)
+        base = dict(key=key, code=code[0], windowsVirtualKeyCode=code[1], modifiers=(1 if alt else 0) | (8 if shift else 0))
         if alt:
             self.cdp("Input.dispatchKeyEvent", type="rawKeyDown", key="Alt", code="AltLeft",
                      windowsVirtualKeyCode=18, modifiers=1)
@@ -145,7 +146,7 @@ class Firefox(Browser):
         "extensions.update.enabled": False,
         "services.settings.server": "http://127.0.0.1:9/",
     }
-    KEYS = {"Tab": "\ue004", " ": " ", "Enter": "\ue007", "Escape": "\ue00c"}
+    KEYS = {"Tab": "\ue004", " ": " ", "Enter": "\ue006", "Escape": "\ue00c"}
     ALT = "\ue00a"
 
     def __init__(self, width, height):
@@ -174,7 +175,9 @@ class Firefox(Browser):
         self.ids = itertools.count(1)
         self.logged = []
         self.send("session.new", capabilities={})
-        self.context = self.send("browsingContext.getTree")["contexts"][0]["context"]
+        # The window it starts with never has the focus, and keys in a window
+        # without it move the focus but press nothing; a window it opens has.
+        self.context = self.send("browsingContext.create", type="window")["context"]
         self.send("session.subscribe", events=["log.entryAdded"])
         self.send("browsingContext.setViewport", context=self.context,
                   viewport={"width": width, "height": height})
@@ -218,9 +221,9 @@ class Firefox(Browser):
     def tap(self, x, y):
         self.act(self.pointer("touch", x, y))
 
-    def key(self, key, alt=False):
+    def key(self, key, alt=False, shift=False):
         value = self.KEYS.get(key, key)
-        keys = ([self.ALT] if alt else []) + [value]
+        keys = ([self.ALT] if alt else []) + (["\ue008"] if shift else []) + [value]
         actions = [{"type": "keyDown", "value": k} for k in keys] + [{"type": "keyUp", "value": k} for k in reversed(keys)]
         self.act({"type": "key", "id": "keyboard", "actions": actions})
 
@@ -283,16 +286,17 @@ class WebKit(Browser):
         actions.pointer_action.move_to_location(round(x), round(y)).click()
         actions.perform()
 
-    def key(self, key, alt=False):
+    def key(self, key, alt=False, shift=False):
         from selenium.webdriver.common.action_chains import ActionChains
         from selenium.webdriver.common.keys import Keys
         value = {"Tab": Keys.TAB, " ": Keys.SPACE, "Enter": Keys.ENTER, "Escape": Keys.ESCAPE}.get(key, key)
+        held = ([Keys.ALT] if alt else []) + ([Keys.SHIFT] if shift else [])
         chain = ActionChains(self.driver)
-        if alt:
-            chain.key_down(Keys.ALT)
+        for k in held:
+            chain.key_down(k)
         chain.key_down(value).key_up(value)
-        if alt:
-            chain.key_up(Keys.ALT)
+        for k in reversed(held):
+            chain.key_up(k)
         chain.perform()
 
     def view(self, width, height, ratio):

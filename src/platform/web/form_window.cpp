@@ -47,17 +47,24 @@ void FormWindow::sync()
     for (std::size_t i = 0; i < labels_.size(); ++i)
         if (made(labels_[i], labels_at + i, make_label))
             sync_view(labels_[i]);
+    // Buttons are shown before any is hidden, so that the focus of one that
+    // goes passes to the next shown one, as on the desktop, and never falls
+    // to the page: Firefox then presses nothing with a key.
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         ButtonView& v = buttons_[i];
         if (v.widget.id < 0 && made(v, buttons_at + i, make_button)) {
             targets_.push_back({this, v.model});
             velmo_dom_on_click(v.widget.id, &FormWindow::clicked, &targets_.back());
         }
-        const bool focused = v.widget.shown && !v.model->visible() && velmo_dom_focused(v.widget.id);
-        if (v.widget.id >= 0)
+        if (v.widget.id >= 0 && v.model->visible())
             sync_view(v);
-        if (focused)
+    }
+    for (ButtonView& v : buttons_) {
+        if (v.widget.id < 0 || v.model->visible())
+            continue;
+        if (v.widget.shown && velmo_dom_focused(v.widget.id))
             pass_focus_on(v);
+        sync_view(v);
     }
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         if (made(pictures_[i], pictures_at + i, make_picture))
