@@ -1,7 +1,7 @@
 // Whole headless games, one after another, built both natively and to
 // WebAssembly from this one source, so that bench/web-bench can set the
 // browser's speed beside the native one. Prints the time a game takes.
-#include "scripted_game.h"
+#include "app/frmvelmo.h"
 
 #include <chrono>
 #include <cstdio>
@@ -12,10 +12,10 @@ int main()
     velmo::Frmvelmo w;
     long check = 0;
     for (int g = 0; g < warm_up; ++g)
-        check += velmo::test::play_scripted_game(w);
+        check += w.play_quick_game();
     const auto start = std::chrono::steady_clock::now();
     for (int g = 0; g < games; ++g)
-        check += velmo::test::play_scripted_game(w);
+        check += w.play_quick_game();
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     std::printf("headless game: %.4f ms (%d games, points %ld)\n", took.count() / games, games, check);
 }

@@ -7,7 +7,6 @@
 #include "game/phases.h"
 #include "missions/missions.h"
 #include "scoring/scorers.h"
-#include "scripted_game.h"
 #include "support.h"
 
 #include <benchmark/benchmark.h>
@@ -148,7 +147,7 @@ void BM_FullGame(benchmark::State& state)
 {
     for (auto _ : state) {
         Frmvelmo w;
-        benchmark::DoNotOptimize(test::play_scripted_game(w));
+        benchmark::DoNotOptimize(w.play_quick_game());
     }
     state.counters["games/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

@@ -1,7 +1,7 @@
 // 10,000 headless games in one process: the peak resident size must stay flat
 // after the first 100 games (within 1 MB), since nothing is created or
 // released during a game.
-#include "scripted_game.h"
+#include "app/frmvelmo.h"
 
 #include <sys/resource.h>
 
@@ -22,7 +22,7 @@ int main()
     velmo::Frmvelmo w;
     long after_warm_up = 0;
     for (int g = 1; g <= games; ++g) {
-        velmo::test::play_scripted_game(w);
+        w.play_quick_game();
         if (g == warm_up)
             after_warm_up = peak_rss_kb();
     }

@@ -55,6 +55,10 @@ public:
         return game_.state;
     }
 
+    // One whole game as a quick player plays it, on the virtual clock with the
+    // real 3-second waits: a look, a few steps, Ready, Continue. Returns the total.
+    long play_quick_game();
+
     // For the view and for tests that need the whole model.
     Form& form() { return form_; }
     Dispatcher& dispatcher() { return dispatcher_; }
@@ -65,5 +69,10 @@ private:
     Game game_;
     Dispatcher dispatcher_;
 };
+
+// Quick games on a window model of their own, which no one sees: run once
+// before the player's first click, they leave the code of every handler and
+// generator compiled and warm.
+void rehearse();
 
 } // namespace velmo

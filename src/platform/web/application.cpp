@@ -13,20 +13,30 @@ namespace {
 struct Page {
     Form& form;
     Dispatcher& dispatcher;
+    void (*rehearse)();
     std::unique_ptr<FormWindow> window;
 };
+
+void first_frame_drawn(void* page)
+{
+    auto* p = static_cast<Page*>(page);
+    p->window->make_all();
+    if (p->rehearse)
+        p->rehearse();
+}
 
 void fonts_loaded(void* page)
 {
     auto* p = static_cast<Page*>(page);
     p->window = std::make_unique<FormWindow>(p->form, p->dispatcher);
+    velmo_dom_after_first_frame(&first_frame_drawn, p);
 }
 
 } // namespace
 
-void show_page(Form& form, Dispatcher& dispatcher)
+void show_page(Form& form, Dispatcher& dispatcher, void (*rehearse)())
 {
-    static Page page{form, dispatcher, nullptr};
+    static Page page{form, dispatcher, rehearse, nullptr};
     velmo_dom_when_fonts_loaded(all_fonts().c_str(), &fonts_loaded, &page);
 }
 

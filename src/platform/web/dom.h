@@ -32,6 +32,9 @@ void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int to
 // The width of an element's text in a CSS font, which it takes, in whole
 // pixels; its face must be loaded.
 int velmo_dom_text_width(int element, const char* font);
+// Calls back once, as soon as the frame after this one has been drawn, then
+// marks "velmo-ready" in the page's performance timeline.
+void velmo_dom_after_first_frame(VelmoCallback done, void* user);
 // Calls back once every face of the list (CSS fonts, one a line) is loaded.
 void velmo_dom_when_fonts_loaded(const char* fonts, VelmoCallback done, void* user);
 

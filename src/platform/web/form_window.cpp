@@ -77,8 +77,14 @@ void FormWindow::sync()
             sync_view(lines_[i]);
 }
 
-// A control gets its element when it is first shown, so that the first frame
-// builds only what it shows. Its layer is its place in the stacking order; a
+void FormWindow::make_all()
+{
+    all_made_ = true;
+    sync();
+}
+
+// A control gets its element when it is first shown, or by make_all, so that
+// the first frame builds only what it shows. Its layer is its place in the stacking order; a
 // button goes into the document before the next button made after it in tab
 // order, so that the document's order is the tab order, as if all had been
 // there from the start.
@@ -86,7 +92,7 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
 {
     if (v.widget.id >= 0)
         return true;
-    if (!v.model->visible())
+    if (!v.model->visible() && !all_made_)
         return false;
     int before = -1;
     if constexpr (std::is_same_v<V, ButtonView>) {

@@ -25,6 +25,9 @@ public:
 
     // Brings every element up to the model. Cheap when nothing changed.
     void sync();
+    // Makes, hidden, the elements of the controls not yet shown, so that no
+    // click has to build them.
+    void make_all();
 
 private:
     struct ClickTarget {
@@ -56,6 +59,7 @@ private:
     double start_ms_;
     long timeout_ = 0;
     bool ended_ = false;
+    bool all_made_ = false;
 };
 
 } // namespace velmo::web
