@@ -166,7 +166,7 @@ void XSession::fake(std::uint8_t type, std::uint8_t detail, int x, int y)
     xcb_test_fake_input(c_, type, detail, XCB_CURRENT_TIME, root_, static_cast<int16_t>(x), static_cast<int16_t>(y), 0);
 }
 
-void XSession::click(int x, int y)
+void XSession::click(int x, int y, bool settle)
 {
     auto* at = xcb_translate_coordinates_reply(
         c_, xcb_translate_coordinates(c_, window_, root_, static_cast<int16_t>(x), static_cast<int16_t>(y)), nullptr);
@@ -177,7 +177,8 @@ void XSession::click(int x, int y)
     fake(XCB_BUTTON_PRESS, 1);
     fake(XCB_BUTTON_RELEASE, 1);
     xcb_flush(c_);
-    std::this_thread::sleep_for(60ms);
+    if (settle)
+        std::this_thread::sleep_for(60ms);
 }
 
 std::uint8_t XSession::keycode(std::uint32_t keysym)

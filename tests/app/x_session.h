@@ -71,7 +71,8 @@ public:
     // Polls shots until one satisfies the check; returns the last one.
     std::optional<Shot> wait_for(const std::function<bool(const Shot&)>& check, std::chrono::milliseconds limit);
 
-    void click(int x, int y);
+    // A click, then a pause for the program to take it unless told not to.
+    void click(int x, int y, bool settle = true);
     // A key by its keysym (XK values), with Alt held when asked.
     void key(std::uint32_t keysym, bool alt = false);
     // What a window manager does when a window maps: give it the focus.

@@ -5,20 +5,19 @@
 #include "platform/appearance.h"
 
 #include <string>
+#include <vector>
 
 namespace velmo::web {
 
 namespace {
 
 // The desktop's dotted focus ring, pixel for pixel, as an image in the ink.
-std::string focus_ring_image(const Bounds& b, Colour ink)
+void set_focus_ring(int id, const Bounds& b, Colour ink)
 {
-    std::string svg = "url(\"data:image/svg+xml,%3Csvg xmlns='http://www.w3.org/2000/svg' width='" +
-        std::to_string(b.width) + "' height='" + std::to_string(b.height) + "' fill='%23" + (Css(ink).text + 1) +
-        "'%3E%3Cpath d='";
+    std::vector<int> xy;
     for (const Point& p : focus_ring(b.width, b.height))
-        svg += "M" + std::to_string(p.x) + " " + std::to_string(p.y) + "h1v1h-1z";
-    return svg + "'/%3E%3C/svg%3E\")";
+        xy.insert(xy.end(), {p.x, p.y});
+    velmo_dom_focus_ring(id, xy.data(), static_cast<int>(xy.size() / 2), b.width, b.height, Css(ink));
 }
 
 } // namespace
@@ -33,7 +32,7 @@ ButtonView make_button(CommandButton& model, Place place)
     velmo_dom_style(id, "color", Css(look.ink));
     velmo_dom_style(id, "--lit", Css(look.lit));
     velmo_dom_style(id, "--shade", Css(look.shade));
-    velmo_dom_style(id, "--ring", focus_ring_image(b, look.ink).c_str());
+    set_focus_ring(id, b, look.ink);
     velmo_dom_style(id, "font", button_font);
 
     std::string caption = model.caption();

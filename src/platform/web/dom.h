@@ -25,6 +25,10 @@ void velmo_dom_text(int element, const char* text);
 // A button's caption with its access letter, at byte `key_at` (or -1), underlined.
 void velmo_dom_caption(int element, const char* text, int key_at);
 
+// A button's focus ring: `count` dots (x, y pairs) in the colour, on a
+// transparent image of its size, shown while it has the focus.
+void velmo_dom_focus_ring(int element, const int* xy, int count, int width, int height, const char* colour);
+
 // Canvases: size in pixels, RGBA rows copied in.
 void velmo_dom_canvas_size(int canvas, int width, int height);
 void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int top, int width, int height);

@@ -4,6 +4,7 @@ mergeInto(LibraryManager.library, {
   $velmoDom: {
     nodes: [],
     contexts: [],
+    rings: [],
     root: null,
     add: function (node) {
       velmoDom.nodes.push(node);
@@ -92,6 +93,26 @@ mergeInto(LibraryManager.library, {
       node.appendChild(key);
       node.appendChild(document.createTextNode(UTF8ToString(text + keyAt + 1)));
     }
+  },
+
+  // A bitmap, decoded at once and kept: a vector image, or one first decoded
+  // when the focus comes, would cost the frame that shows the focus.
+  velmo_dom_focus_ring__deps: ['$velmoDom'],
+  velmo_dom_focus_ring: function (element, xy, count, width, height, colour) {
+    var canvas = document.createElement('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    var g = canvas.getContext('2d');
+    g.fillStyle = UTF8ToString(colour);
+    for (var i = 0; i < count; ++i) {
+      g.fillRect(HEAP32[(xy >> 2) + 2 * i], HEAP32[(xy >> 2) + 2 * i + 1], 1, 1);
+    }
+    var url = canvas.toDataURL();
+    velmoDom.nodes[element].style.setProperty('--ring', 'url("' + url + '")');
+    var image = new Image();
+    image.src = url;
+    image.decode().catch(function () {});
+    velmoDom.rings.push(image);
   },
 
   velmo_dom_canvas_size__deps: ['$velmoDom'],
