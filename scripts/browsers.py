@@ -54,7 +54,26 @@ class Browser:
 
 
 
-class Chromium(Browser):
+class Selenium(Browser):
+    """An engine behind a classic WebDriver, through Selenium."""
+
+    def open(self, url):
+        self.driver.get(url)
+
+    def js(self, body):
+        return self.driver.execute_script(body)
+
+    def js_async(self, body):
+        self.driver.set_script_timeout(10)
+        return self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            f"(async () => {{ {body} }})().then(done, e => done('thrown: ' + e));")
+
+    def quit(self):
+        self.driver.quit()
+
+
+class Chromium(Selenium):
     installability = True
     # Without the networking flags Chromium reaches for Google's hosts, which
     # these machines refuse; the scale factor keeps one CSS pixel one pixel.
@@ -74,18 +93,6 @@ class Chromium(Browser):
 
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
-
-    def open(self, url):
-        self.driver.get(url)
-
-    def js(self, body):
-        return self.driver.execute_script(body)
-
-    def js_async(self, body):
-        self.driver.set_script_timeout(10)
-        return self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            f"(async () => {{ {body} }})().then(done, e => done('thrown: ' + e));")
 
     def click(self, x, y):
         for kind in ("mousePressed", "mouseReleased"):
@@ -124,9 +131,6 @@ class Chromium(Browser):
 
     def installability_errors(self):
         return self.cdp("Page.getInstallabilityErrors")["installabilityErrors"]
-
-    def quit(self):
-        self.driver.quit()
 
 
 class Firefox(Browser):
@@ -252,7 +256,7 @@ class Firefox(Browser):
             shutil.rmtree(self.profile, ignore_errors=True)
 
 
-class WebKit(Browser):
+class WebKit(Selenium):
     """WebKitGTK's MiniBrowser through WebKitWebDriver, classic WebDriver."""
     BROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
     touch = False        # its driver has no touch pointer
@@ -267,18 +271,6 @@ class WebKit(Browser):
         options.add_argument("--automation")
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
         self.view(width, height, 1)
-
-    def open(self, url):
-        self.driver.get(url)
-
-    def js(self, body):
-        return self.driver.execute_script(body)
-
-    def js_async(self, body):
-        self.driver.set_script_timeout(10)
-        return self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            f"(async () => {{ {body} }})().then(done, e => done('thrown: ' + e));")
 
     def click(self, x, y):
         from selenium.webdriver.common.actions.action_builder import ActionBuilder
@@ -315,6 +307,3 @@ class WebKit(Browser):
 
     def console(self):
         return []  # its driver keeps no log; the page's own console calls are counted in the page
-
-    def quit(self):
-        self.driver.quit()
