@@ -11,16 +11,17 @@ namespace velmo::web {
 
 namespace {
 
-// The desktop's dotted focus ring, pixel for pixel, as an image in the ink.
-void set_focus_ring(int id, const Bounds& b, Colour ink)
+} // namespace
+
+void make_focus_ring(const ButtonView& v)
 {
+    const Bounds& b = v.model->bounds();
     std::vector<int> xy;
     for (const Point& p : focus_ring(b.width, b.height))
         xy.insert(xy.end(), {p.x, p.y});
-    velmo_dom_focus_ring(id, xy.data(), static_cast<int>(xy.size() / 2), b.width, b.height, Css(ink));
+    velmo_dom_focus_ring(
+        v.widget.id, xy.data(), static_cast<int>(xy.size() / 2), b.width, b.height, Css(button_look(v.model->face()).ink));
 }
-
-} // namespace
 
 ButtonView make_button(CommandButton& model, Place place)
 {
@@ -32,7 +33,6 @@ ButtonView make_button(CommandButton& model, Place place)
     velmo_dom_style(id, "color", Css(look.ink));
     velmo_dom_style(id, "--lit", Css(look.lit));
     velmo_dom_style(id, "--shade", Css(look.shade));
-    set_focus_ring(id, b, look.ink);
     velmo_dom_style(id, "font", button_font);
 
     std::string caption = model.caption();

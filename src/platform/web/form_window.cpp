@@ -81,6 +81,8 @@ void FormWindow::make_all()
 {
     all_made_ = true;
     sync();
+    for (const ButtonView& v : buttons_)
+        make_focus_ring(v);
 }
 
 // A control gets its element when it is first shown, or by make_all, so that
