@@ -8,6 +8,7 @@
 //   velmo_window_clicks RUNS PROGRAM
 
 #include "app/x_session.h"
+#include "median.h"
 
 #include <xcb/xcb.h>
 
@@ -68,12 +69,6 @@ double time_click(velmo::test::XSession& x, xcb_connection_t* c, xcb_window_t w,
             return std::chrono::duration<double, std::milli>(Clock::now() - sent).count();
     }
     return -1;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 //   velmo_window_probe RUNS TITLE_A PROGRAM_A TITLE_B PROGRAM_B
 
 #include "app/x_session.h"
+#include "median.h"
 
 #include <xcb/xcb.h>
 
@@ -191,12 +192,6 @@ std::optional<Sample> measure(xcb_connection_t* c, const std::string& title, con
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     return sample;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 } // namespace

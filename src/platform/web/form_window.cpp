@@ -48,8 +48,8 @@ void FormWindow::sync()
         if (made(labels_[i], labels_at + i, make_label))
             sync_view(labels_[i]);
     // Buttons are shown before any is hidden, so that the focus of one that
-    // goes passes to the next shown one, as on the desktop, and never falls
-    // to the page: Firefox then presses nothing with a key.
+    // goes can pass to the next shown one, as on the desktop, even where that
+    // one is shown by the same event.
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         ButtonView& v = buttons_[i];
         if (v.widget.id < 0 && made(v, buttons_at + i, make_button)) {
