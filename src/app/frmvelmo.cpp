@@ -89,11 +89,18 @@ long Frmvelmo::play_quick_game()
     return total;
 }
 
-void rehearse()
+void rehearse(void (*stage)(Form&, Dispatcher&))
 {
-    Frmvelmo rehearsal;
-    for (int game = 0; game < 3; ++game)
-        rehearsal.play_quick_game();
+    {
+        Frmvelmo rehearsal;
+        for (int game = 0; game < 3; ++game)
+            rehearsal.play_quick_game();
+    }
+    if (stage) {
+        Frmvelmo first_mission;
+        first_mission.click("Cmdstart");
+        stage(first_mission.form(), first_mission.dispatcher());
+    }
 }
 
 } // namespace velmo

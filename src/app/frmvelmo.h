@@ -72,7 +72,8 @@ private:
 
 // Quick games on a window model of their own, which no one sees: run once
 // before the player's first click, they leave the code of every handler and
-// generator compiled and warm.
-void rehearse();
+// generator compiled and warm. Then the first mission, as Start leaves it,
+// goes to `stage`, where a view can draw it once where no one sees it.
+void rehearse(void (*stage)(Form& form, Dispatcher& dispatcher) = nullptr);
 
 } // namespace velmo

@@ -13,16 +13,21 @@ namespace {
 struct Page {
     Form& form;
     Dispatcher& dispatcher;
-    void (*rehearse)();
+    void (*rehearse)(Stage);
     std::unique_ptr<FormWindow> window;
 };
+
+void stage(Form& form, Dispatcher& dispatcher)
+{
+    FormWindow understudy(form, dispatcher, FormWindow::Role::understudy);
+}
 
 void first_frame_drawn(void* page)
 {
     auto* p = static_cast<Page*>(page);
     p->window->make_all();
     if (p->rehearse)
-        p->rehearse();
+        p->rehearse(&stage);
 }
 
 void fonts_loaded(void* page)
@@ -34,7 +39,7 @@ void fonts_loaded(void* page)
 
 } // namespace
 
-void show_page(Form& form, Dispatcher& dispatcher, void (*rehearse)())
+void show_page(Form& form, Dispatcher& dispatcher, void (*rehearse)(Stage))
 {
     static Page page{form, dispatcher, rehearse, nullptr};
     velmo_dom_when_fonts_loaded(all_fonts().c_str(), &fonts_loaded, &page);

@@ -25,7 +25,7 @@ void make_focus_ring(const ButtonView& v)
 
 ButtonView make_button(CommandButton& model, Place place)
 {
-    const int id = velmo_dom_create("button", element_id(model).c_str(), "button", place.layer, place.before);
+    const int id = velmo_dom_create(place.window, "button", element_id(model).c_str(), "button", place.layer, place.before);
     const Bounds& b = model.bounds();
     velmo_dom_box(id, b.left, b.top, b.width, b.height);
     const ButtonLook look = button_look(model.face());

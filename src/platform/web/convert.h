@@ -19,9 +19,10 @@ struct Css {
     char text[8];
 };
 
-// Where a control's element goes: its layer in the stacking order, and the
-// element it comes before in the document (-1: last).
+// Where a control's element goes: its window, its layer in the stacking
+// order, and the element it comes before in the document (-1: last).
 struct Place {
+    int window;
     int layer;
     int before = -1;
 };

@@ -13,14 +13,24 @@ using VelmoKeyCallback = int (*)(void* user, int letter);
 
 // The window: the page's one element of width x height, its title the page's.
 int velmo_dom_window(const char* title, int width, int height, const char* back);
-// A child of the window, its id `name`, stacked at `layer` (higher over
-// lower) and put in the document before the element `before`, or last where
-// that is -1: the document order is the tab order, the layers the stacking.
-int velmo_dom_create(const char* tag, const char* name, const char* css_class, int layer, int before);
+// A window of the same size and place under the page's window, which hides
+// it; it goes with the frame after the next velmo_dom_after_first_frame call
+// back. For drawing once what a click will show, so that no click pays for
+// the browser's first layout and paint of it.
+int velmo_dom_understudy();
+// A child of a window, its id `name` in the page's own window, stacked at
+// `layer` (higher over lower) and put in the document before the element
+// `before`, or last where that is -1: the document order is the tab order,
+// the layers the stacking.
+int velmo_dom_create(int parent, const char* tag, const char* name, const char* css_class, int layer, int before);
 void velmo_dom_style(int element, const char* property, const char* value);
 void velmo_dom_attribute(int element, const char* name, const char* value);
 void velmo_dom_box(int element, int left, int top, int width, int height);
 void velmo_dom_show(int element, int shown);
+// Shows every hidden child of a window and hides it again, laid out both
+// ways before any frame: a browser styles and lays out an element's first
+// showing many times slower than any after, and this pays for that unseen.
+void velmo_dom_show_once(int window);
 void velmo_dom_text(int element, const char* text);
 // A button's caption with its access letter, at byte `key_at` (or -1), underlined.
 void velmo_dom_caption(int element, const char* text, int key_at);
@@ -36,8 +46,9 @@ void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int to
 // The width of an element's text in a CSS font, which it takes, in whole
 // pixels; its face must be loaded.
 int velmo_dom_text_width(int element, const char* font);
-// Calls back once, as soon as the frame after this one has been drawn, then
-// marks "velmo-ready" in the page's performance timeline.
+// Calls back once, as soon as the frame after this one has been drawn; once
+// the next frame has been drawn too, removes the understudies and marks
+// "velmo-ready" in the page's performance timeline.
 void velmo_dom_after_first_frame(VelmoCallback done, void* user);
 // Calls back once every face of the list (CSS fonts, one a line) is loaded.
 void velmo_dom_when_fonts_loaded(const char* fonts, VelmoCallback done, void* user);

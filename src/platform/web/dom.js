@@ -5,7 +5,8 @@ mergeInto(LibraryManager.library, {
     nodes: [],
     contexts: [],
     rings: [],
-    root: null,
+    root: -1,
+    understudies: [],
     add: function (node) {
       velmoDom.nodes.push(node);
       return velmoDom.nodes.length - 1;
@@ -39,17 +40,36 @@ mergeInto(LibraryManager.library, {
     };
     fit();
     addEventListener('resize', fit);
-    velmoDom.root = root;
+    velmoDom.root = velmoDom.add(root);
+    return velmoDom.root;
+  },
+
+  // Laid out and drawn exactly under the window, whose own background hides
+  // it, and out of reach of input and assistive technology until it goes.
+  velmo_dom_understudy__deps: ['$velmoDom'],
+  velmo_dom_understudy: function () {
+    var window = velmoDom.nodes[velmoDom.root];
+    var root = document.createElement('div');
+    root.className = window.className;
+    root.style.cssText = window.style.cssText;
+    root.style.zIndex = -1;
+    root.setAttribute('aria-hidden', 'true');
+    root.inert = true;
+    window.parentNode.insertBefore(root, window);
+    velmoDom.understudies.push(root);
     return velmoDom.add(root);
   },
 
   velmo_dom_create__deps: ['$velmoDom'],
-  velmo_dom_create: function (tag, name, cssClass, layer, before) {
+  velmo_dom_create: function (parent, tag, name, cssClass, layer, before) {
     var node = document.createElement(UTF8ToString(tag));
-    node.id = UTF8ToString(name);
+    // Only the window's own are named: an understudy's would take their ids.
+    if (parent === velmoDom.root) {
+      node.id = UTF8ToString(name);
+    }
     node.className = UTF8ToString(cssClass);
     node.style.zIndex = layer;
-    velmoDom.root.insertBefore(node, before < 0 ? null : velmoDom.nodes[before]);
+    velmoDom.nodes[parent].insertBefore(node, before < 0 ? null : velmoDom.nodes[before]);
     return velmoDom.add(node);
   },
 
@@ -75,6 +95,15 @@ mergeInto(LibraryManager.library, {
   velmo_dom_show__deps: ['$velmoDom'],
   velmo_dom_show: function (element, shown) {
     velmoDom.nodes[element].hidden = !shown;
+  },
+
+  velmo_dom_show_once__deps: ['$velmoDom'],
+  velmo_dom_show_once: function (window) {
+    var hidden = Array.prototype.filter.call(velmoDom.nodes[window].children, function (node) { return node.hidden; });
+    hidden.forEach(function (node) { node.hidden = false; });
+    void document.body.offsetTop;
+    hidden.forEach(function (node) { node.hidden = true; });
+    void document.body.offsetTop;
   },
 
   velmo_dom_text__deps: ['$velmoDom'],
@@ -147,12 +176,23 @@ mergeInto(LibraryManager.library, {
 
   // A frame's callbacks run before it is drawn; a task queued from one runs
   // after, when the player already sees it.
+  velmo_dom_after_first_frame__deps: ['$velmoDom'],
   velmo_dom_after_first_frame: function (done, user) {
-    requestAnimationFrame(function () {
-      setTimeout(function () {
-        {{{ makeDynCall('vi', 'done') }}}(user);
+    var afterFrame = function (then) {
+      requestAnimationFrame(function () { setTimeout(then, 0); });
+    };
+    afterFrame(function () {
+      {{{ makeDynCall('vi', 'done') }}}(user);
+      afterFrame(function () {
+        velmoDom.understudies.forEach(function (root) { root.remove(); });
+        velmoDom.understudies = [];
+        velmoDom.nodes.forEach(function (node, i) {
+          if (node && !node.isConnected) {
+            velmoDom.nodes[i] = velmoDom.contexts[i] = null;
+          }
+        });
         performance.mark('velmo-ready');
-      }, 0);
+      });
     });
   },
 

@@ -13,10 +13,13 @@
 
 namespace velmo::web {
 
-FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
+FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, Role role)
     : form_(form)
     , dispatcher_(dispatcher)
-    , root_(velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
+    , role_(role)
+    , root_(role == Role::understudy
+              ? velmo_dom_understudy()
+              : velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
     , start_ms_(emscripten_get_now())
 {
     // Elements come when their controls are first shown (see sync).
@@ -33,6 +36,10 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
         tab_order_.push_back(&v);
     std::sort(tab_order_.begin(), tab_order_.end(),
         [](const ButtonView* a, const ButtonView* b) { return a->model->tab_index() < b->model->tab_index(); });
+    if (role_ == Role::understudy) {
+        sync();
+        return;
+    }
     velmo_dom_on_access_key(&FormWindow::access_key, this);
     sync();
     schedule();
@@ -52,7 +59,7 @@ void FormWindow::sync()
     // one is shown by the same event.
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         ButtonView& v = buttons_[i];
-        if (v.widget.id < 0 && made(v, buttons_at + i, make_button)) {
+        if (v.widget.id < 0 && made(v, buttons_at + i, make_button) && role_ == Role::window) {
             targets_.push_back({this, v.model});
             velmo_dom_on_click(v.widget.id, &FormWindow::clicked, &targets_.back());
         }
@@ -83,6 +90,7 @@ void FormWindow::make_all()
     sync();
     for (const ButtonView& v : buttons_)
         make_focus_ring(v);
+    velmo_dom_show_once(root_);
 }
 
 // A control gets its element when it is first shown, or by make_all, so that
@@ -103,7 +111,7 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
         if (next != tab_order_.end())
             before = (*next)->widget.id;
     }
-    v.widget = make(*v.model, Place{static_cast<int>(place), before}).widget;
+    v.widget = make(*v.model, Place{root_, static_cast<int>(place), before}).widget;
     return true;
 }
 

@@ -19,7 +19,13 @@ namespace velmo::web {
 // changed and touches only that.
 class FormWindow {
 public:
-    FormWindow(Form& form, Dispatcher& dispatcher);
+    // The page's window, or an understudy: the same model drawn once under
+    // it, unseen, taking no input and scheduling nothing (see
+    // velmo_dom_understudy). An understudy may go at once; its elements
+    // stay until the page removes them.
+    enum class Role { window, understudy };
+
+    FormWindow(Form& form, Dispatcher& dispatcher, Role role = Role::window);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
@@ -49,6 +55,7 @@ private:
 
     Form& form_;
     Dispatcher& dispatcher_;
+    Role role_;
     int root_; // the window's element, made before any of its children
     std::vector<ButtonView> buttons_;
     std::vector<PictureView> pictures_;

@@ -25,7 +25,7 @@ LabelView make_label(Label& model, Place place)
     // The title is the page's heading, so it stays for assistive technology
     // on the screens that do not show it.
     const bool title = model.font() == FontRole::title;
-    const int id = velmo_dom_create(title ? "h1" : "div", element_id(model).c_str(), "label", place.layer, place.before);
+    const int id = velmo_dom_create(place.window, title ? "h1" : "div", element_id(model).c_str(), "label", place.layer, place.before);
     velmo_dom_style(id, "font", css_font(model.font()).c_str());
     velmo_dom_style(id, "line-height", line_height(model.font()).c_str());
     if (model.align() == Align::centre)

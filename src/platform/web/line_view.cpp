@@ -25,7 +25,7 @@ void slope(const LineView& v)
 
 LineView make_line(LineShape& model, Place place)
 {
-    const int id = velmo_dom_create("div", element_id(model).c_str(), "line", place.layer, place.before);
+    const int id = velmo_dom_create(place.window, "div", element_id(model).c_str(), "line", place.layer, place.before);
     velmo_dom_attribute(id, "aria-hidden", "true");
     velmo_dom_style(id, "background-color", Css(model.colour()));
     velmo_dom_show(id, false);

@@ -42,7 +42,7 @@ void copy_area(const PictureView& v, const Rect& area)
 
 PictureView make_picture(PictureBox& model, Place place)
 {
-    const int id = velmo_dom_create("canvas", element_id(model).c_str(), "picture", place.layer, place.before);
+    const int id = velmo_dom_create(place.window, "canvas", element_id(model).c_str(), "picture", place.layer, place.before);
     velmo_dom_attribute(id, "role", "img");
     velmo_dom_attribute(id, "aria-label", std::string(model.spoken_name()).c_str());
     return {&model, {id, {-1, -1, -1, -1}, true}};

@@ -354,6 +354,7 @@ class PageTest(unittest.TestCase):
         p = self.page
         # What one call of the driver's own schedules in the page (WebKit's: one timer).
         driver = -p.js("return __velmo.timers") + p.js("return __velmo.timers")
+        self.assertEqual(p.js("return document.querySelectorAll('.form, [inert]').length"), 1, "the understudy stayed")
         before = p.js("return [__velmo.timers, __velmo.frames, Module._velmo_test_random_state(), performance.now()]")
         waited_from = before[3]
         time.sleep(rest)
