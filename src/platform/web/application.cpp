@@ -25,9 +25,11 @@ void stage(Form& form, Dispatcher& dispatcher)
 void first_frame_drawn(void* page)
 {
     auto* p = static_cast<Page*>(page);
-    p->window->make_all();
+    // The rehearsal first: the browser optimises the code it ran while the
+    // rest goes on, on another thread.
     if (p->rehearse)
         p->rehearse(&stage);
+    p->window->make_all();
 }
 
 void fonts_loaded(void* page)
