@@ -36,13 +36,11 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, Role role)
         tab_order_.push_back(&v);
     std::sort(tab_order_.begin(), tab_order_.end(),
         [](const ButtonView* a, const ButtonView* b) { return a->model->tab_index() < b->model->tab_index(); });
-    if (role_ == Role::understudy) {
-        sync();
-        return;
-    }
-    velmo_dom_on_access_key(&FormWindow::access_key, this);
+    if (role_ == Role::window)
+        velmo_dom_on_access_key(&FormWindow::access_key, this);
     sync();
-    schedule();
+    if (role_ == Role::window)
+        schedule();
 }
 
 void FormWindow::sync()
