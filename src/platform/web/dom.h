@@ -39,8 +39,10 @@ void velmo_dom_caption(int element, const char* text, int key_at);
 // transparent image of its size, shown while it has the focus.
 void velmo_dom_focus_ring(int element, const int* xy, int count, int width, int height, const char* colour);
 
-// Canvases: size in pixels, RGBA rows copied in.
-void velmo_dom_canvas_size(int canvas, int width, int height);
+// Canvases: size in pixels, RGBA rows copied in. The size drops the bitmap
+// only where the canvas has another (one taken over from an understudy may
+// have); returns 1 where it did.
+int velmo_dom_canvas_size(int canvas, int width, int height);
 void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int top, int width, int height);
 
 // The width of an element's text in a CSS font, which it takes, in whole
@@ -48,7 +50,9 @@ void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int to
 int velmo_dom_text_width(int element, const char* font);
 // Calls back once, as soon as the frame after this one has been drawn; once
 // the next frame has been drawn too, removes the understudies and marks
-// "velmo-ready" in the page's performance timeline.
+// "velmo-ready" in the page's performance timeline. The window takes over
+// each canvas an understudy drew, in place of its own hidden one of that name
+// and another size.
 void velmo_dom_after_first_frame(VelmoCallback done, void* user);
 // Calls back once every face of the list (CSS fonts, one a line) is loaded.
 void velmo_dom_when_fonts_loaded(const char* fonts, VelmoCallback done, void* user);

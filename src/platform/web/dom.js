@@ -7,6 +7,8 @@ mergeInto(LibraryManager.library, {
     rings: [],
     root: -1,
     understudies: [],
+    // An understudy's canvases by their controls' names.
+    drawn: {},
     add: function (node) {
       velmoDom.nodes.push(node);
       return velmoDom.nodes.length - 1;
@@ -66,6 +68,8 @@ mergeInto(LibraryManager.library, {
     // Only the window's own are named: an understudy's would take their ids.
     if (parent === velmoDom.root) {
       node.id = UTF8ToString(name);
+    } else if (node instanceof HTMLCanvasElement) {
+      velmoDom.drawn[UTF8ToString(name)] = node;
     }
     node.className = UTF8ToString(cssClass);
     node.style.zIndex = layer;
@@ -147,8 +151,14 @@ mergeInto(LibraryManager.library, {
   velmo_dom_canvas_size__deps: ['$velmoDom'],
   velmo_dom_canvas_size: function (canvas, width, height) {
     var node = velmoDom.nodes[canvas];
+    // Any size set, even the same, drops the bitmap and the browser's
+    // resources for it.
+    if (node.width === width && node.height === height) {
+      return 0;
+    }
     node.width = width;
     node.height = height;
+    return 1;
   },
 
   velmo_dom_put_pixels__deps: ['$velmoDom'],
@@ -181,9 +191,39 @@ mergeInto(LibraryManager.library, {
     var afterFrame = function (then) {
       requestAnimationFrame(function () { setTimeout(then, 0); });
     };
-    afterFrame(function () {
-      {{{ makeDynCall('vi', 'done') }}}(user);
-      afterFrame(function () {
+    var steps = [
+      function () { {{{ makeDynCall('vi', 'done') }}}(user); },
+      // Each canvas the understudy drew, drawn again in a frame of its own:
+      // a canvas keeps the two buffers the compositor takes from it in turn,
+      // and making them is the costly part of showing a canvas.
+      function () {
+        Object.keys(velmoDom.drawn).forEach(function (name) {
+          var canvas = velmoDom.drawn[name];
+          canvas.getContext('2d').drawImage(canvas, 0, 0);
+        });
+      },
+      function () {
+        // The understudy's canvases are now made and drawn at mission 1's
+        // size: the window's own hidden canvas of the same name gives way to
+        // each, so that the first Start makes none. Only where the sizes
+        // differ, so that the view sees the change (see velmo_dom_canvas_size)
+        // before it shows the canvas.
+        Object.keys(velmoDom.drawn).forEach(function (name) {
+          var drawn = velmoDom.drawn[name], own = document.getElementById(name);
+          var at = velmoDom.nodes.indexOf(own);
+          if (at < 0 || !own.hidden || (own.width === drawn.width && own.height === drawn.height)) {
+            return;
+          }
+          drawn.id = own.id;
+          drawn.style.cssText = own.style.cssText;
+          drawn.hidden = true;
+          own.replaceWith(drawn);
+          var from = velmoDom.nodes.indexOf(drawn);
+          velmoDom.contexts[at] = velmoDom.context(from);
+          velmoDom.nodes[at] = drawn;
+          velmoDom.nodes[from] = velmoDom.contexts[from] = null;
+        });
+        velmoDom.drawn = {};
         velmoDom.understudies.forEach(function (root) { root.remove(); });
         velmoDom.understudies = [];
         velmoDom.nodes.forEach(function (node, i) {
@@ -192,9 +232,17 @@ mergeInto(LibraryManager.library, {
           }
         });
         performance.mark('velmo-ready');
-      });
-    });
+      },
+    ];
+    var next = function () {
+      steps.shift()();
+      if (steps.length) {
+        afterFrame(next);
+      }
+    };
+    afterFrame(next);
   },
+
 
   velmo_dom_focused__deps: ['$velmoDom'],
   velmo_dom_focused: function (element) {

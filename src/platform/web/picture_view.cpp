@@ -55,16 +55,17 @@ int sync_view(PictureView& v)
     PictureElement& e = v.widget;
     if (v.changed()) {
         const Bounds& b = v.model->bounds();
+        const bool resized = b.width != e.bounds.width || b.height != e.bounds.height;
+        const bool showing = !e.shown && v.model->visible();
         if (b != e.bounds) {
             velmo_dom_box(e.id, b.left, b.top, b.width, b.height);
-            // A canvas that changes size starts blank: all of it is copied again.
-            if (b.width != e.bounds.width || b.height != e.bounds.height) {
-                velmo_dom_canvas_size(e.id, b.width, b.height);
-                dirt = {0, 0, v.model->raster().width() - 1, v.model->raster().height() - 1};
-            }
             e.bounds = b;
             ++changes;
         }
+        // A canvas that changes size starts blank, and one taken over while
+        // hidden holds another picture: all of it is copied again.
+        if ((resized || showing) && (velmo_dom_canvas_size(e.id, b.width, b.height) != 0 || resized))
+            dirt = {0, 0, v.model->raster().width() - 1, v.model->raster().height() - 1};
         if (e.shown != v.model->visible()) {
             e.shown = v.model->visible();
             velmo_dom_show(e.id, e.shown);
