@@ -251,7 +251,8 @@ mergeInto(LibraryManager.library, {
 
   velmo_dom_focus__deps: ['$velmoDom'],
   velmo_dom_focus: function (element) {
-    velmoDom.nodes[element].focus();
+    // The window never scrolls, not even to show the focus.
+    velmoDom.nodes[element].focus({ preventScroll: true });
   },
 
   velmo_dom_on_click__deps: ['$velmoDom'],

@@ -54,7 +54,7 @@ void FormWindow::sync()
             sync_view(labels_[i]);
     // Buttons are shown before any is hidden, so that the focus of one that
     // goes can pass to the next shown one, as on the desktop, even where that
-    // one is shown by the same event.
+    // one is shown by the same event and the one after it goes too.
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         ButtonView& v = buttons_[i];
         if (v.widget.id < 0 && made(v, buttons_at + i, make_button) && role_ == Role::window) {
@@ -64,11 +64,12 @@ void FormWindow::sync()
         if (v.widget.id >= 0 && v.model->visible())
             sync_view(v);
     }
+    const ButtonView* lost_focus = nullptr;
     for (ButtonView& v : buttons_) {
         if (v.widget.id < 0 || v.model->visible())
             continue;
         if (v.widget.shown && velmo_dom_focused(v.widget.id))
-            pass_focus_on(v);
+            lost_focus = &v;
         sync_view(v);
     }
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
@@ -80,6 +81,9 @@ void FormWindow::sync()
     for (std::size_t i = 0; i < lines_.size(); ++i)
         if (made(lines_[i], i, make_line))
             sync_view(lines_[i]);
+    // Last, as the browser lays out what has changed to move the focus: once.
+    if (lost_focus != nullptr)
+        pass_focus_on(*lost_focus);
 }
 
 void FormWindow::make_all()
