@@ -53,9 +53,11 @@ bench: build-release build-web
 	bench/web-bench build/web build/web-build build/release
 
 # The page in headless Chromium: its size, its first frame beside a static
-# page, clicks to frames, and a whole game beside the native build.
+# page, clicks to frames (in Firefox too), and a whole game beside the native
+# build; then the desktop's clicks to frames, timed the same way.
 bench-web: build-release build-web
 	bench/web-bench build/web build/web-build build/release
+	CLICKS=1 bench/window-bench build/release
 
 clean:
 	rm -rf build
