@@ -48,9 +48,10 @@ void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int to
 // The width of an element's text in a CSS font, which it takes, in whole
 // pixels; its face must be loaded.
 int velmo_dom_text_width(int element, const char* font);
-// Calls back once, as soon as the frame after this one has been drawn; once
-// the next frame has been drawn too, removes the understudies and marks
-// "velmo-ready" in the page's performance timeline. The window takes over
+// Calls back once, as soon as the page's first frame is on the screen (where
+// the browser does not report its first paint: once the frame after this one
+// has been drawn). Two frames later it removes the understudies and marks
+// "velmo-ready" in the page's performance timeline; the window takes over
 // each canvas an understudy drew, in place of its own hidden one of that name
 // and another size.
 void velmo_dom_after_first_frame(VelmoCallback done, void* user);
