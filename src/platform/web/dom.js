@@ -255,7 +255,6 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-
   velmo_dom_focused__deps: ['$velmoDom'],
   velmo_dom_focused: function (element) {
     return document.activeElement === velmoDom.nodes[element] ? 1 : 0;

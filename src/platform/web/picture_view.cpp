@@ -63,9 +63,12 @@ int sync_view(PictureView& v)
             ++changes;
         }
         // A canvas that changes size starts blank, and one taken over while
-        // hidden holds another picture: all of it is copied again.
-        if ((resized || showing) && (velmo_dom_canvas_size(e.id, b.width, b.height) != 0 || resized))
-            dirt = {0, 0, v.model->raster().width() - 1, v.model->raster().height() - 1};
+        // hidden holds another picture at another size: all of it is copied again.
+        if (resized || showing) {
+            const bool dropped = velmo_dom_canvas_size(e.id, b.width, b.height) != 0;
+            if (resized || dropped)
+                dirt = {0, 0, v.model->raster().width() - 1, v.model->raster().height() - 1};
+        }
         if (e.shown != v.model->visible()) {
             e.shown = v.model->visible();
             velmo_dom_show(e.id, e.shown);
