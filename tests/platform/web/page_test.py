@@ -625,10 +625,14 @@ def render_desktop(controls):
 # Chromium and Firefox, empty in WebKit. Solid ink is where they agree.
 INK = 0.58
 RANDOM_INPUTS = {"webkit": 500}
-# WebKitGTK hints its glyphs to whole pixels where the desktop and the other
-# engines keep fractions: its advances are whole pixels, so a line of a dozen
-# letters can end two pixels further right, and the buttons' capitals stand a
-# row shorter.
+# WebKitGTK (2.50, the GTK 3 port) rounds every advance to a whole pixel and
+# adds kerning in fractions, then draws each letter at its fraction of a pixel.
+# The desktop and the other engines add up the fractional advances, and the
+# desktop and Chromium round each letter's place. So a line of a dozen letters
+# can end two pixels further right ("Score - Total"), and a stem that falls
+# between two columns leaves its top row too faint to count as ink ("Ready").
+# CSS's text-rendering leaves that rounding as it is; fonts with whole-pixel
+# advances bring every engine to WebKit's places, and away from the desktop's.
 RIGHT = {"webkit": 2}
 TOP = {"webkit": 1}
 AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules/axe-core/axe.min.js")
