@@ -12,7 +12,12 @@ using VelmoCallback = void (*)(void* user);
 using VelmoKeyCallback = int (*)(void* user, int letter);
 
 // The window: the page's one element of width x height, its title the page's.
+// It takes over the elements of the title screen that the page comes with:
+// each that it makes by the same name and tag, up to velmo_dom_adopted, which
+// removes the rest, reports where any differs from what it made, and plays a
+// click the page took before the game was up.
 int velmo_dom_window(const char* title, int width, int height, const char* back);
+void velmo_dom_adopted();
 // A window of the same size and place under the page's window, which hides
 // it; it goes with the frame after the next velmo_dom_after_first_frame call
 // back. For drawing once what a click will show, so that no click pays for

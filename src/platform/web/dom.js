@@ -13,6 +13,42 @@ mergeInto(LibraryManager.library, {
       velmoDom.nodes.push(node);
       return velmoDom.nodes.length - 1;
     },
+    // The page's own title screen, by id, until the window takes each over;
+    // the signatures of those taken, as they came, and the elements.
+    shown: {},
+    before: [],
+    adopted: [],
+    // An element of the page's, emptied for the window to make again as it
+    // would a new one: the same settings give the same element, which the
+    // browser then neither lays out nor draws anew.
+    adopt: function (tag, name) {
+      var node = velmoDom.shown[name];
+      if (!node || node.localName !== tag) {
+        return null;
+      }
+      delete velmoDom.shown[name];
+      velmoDom.before.push(velmoDom.signature(node));
+      velmoDom.adopted.push(node);
+      while (node.attributes.length) {
+        node.removeAttribute(node.attributes[0].name);
+      }
+      node.textContent = '';
+      return node;
+    },
+    // What an element is, in terms the browser has normalised: its tag,
+    // attributes, declared styles (less where the window is placed) and content.
+    signature: function (node) {
+      var style = node.style, declared = [];
+      for (var i = 0; i < style.length; ++i) {
+        if (!/^(left|top|transform)$/.test(style[i]) || node.id !== 'window') {
+          declared.push(style[i] + ':' + style.getPropertyValue(style[i]));
+        }
+      }
+      var attributes = Array.prototype.filter.call(node.attributes, function (a) { return a.name !== 'style'; })
+        .map(function (a) { return a.name + '=' + a.value; });
+      return [node.localName, attributes.sort().join(' '), declared.sort().join(';'),
+              node.id === 'window' ? '' : node.innerHTML].join('|');
+    },
     context: function (canvas) {
       if (!velmoDom.contexts[canvas]) {
         velmoDom.contexts[canvas] = velmoDom.nodes[canvas].getContext('2d', { alpha: false });
@@ -25,25 +61,44 @@ mergeInto(LibraryManager.library, {
   velmo_dom_window: function (title, width, height, back) {
     document.title = UTF8ToString(title);
     var root = document.getElementById('window');
+    // The title screen the page came with, to be taken over (see velmo_dom_create).
+    velmoDom.before = [velmoDom.signature(root)];
+    Array.prototype.slice.call(root.childNodes).forEach(function (node) {
+      if (node.id) {
+        velmoDom.shown[node.id] = node;
+      } else {
+        node.remove();
+      }
+    });
     root.style.width = width + 'px';
     root.style.height = height + 'px';
     root.style.background = UTF8ToString(back);
     root.setAttribute('aria-label', document.title);
-    // Where the viewport holds the window, at scale 1 (or at a whole multiple
-    // where it holds twice as much), so that its pixels are the screen's;
-    // shrunk to fit where it does not. Always at a whole pixel, centred.
-    var fit = function () {
-      var room = document.documentElement;
-      var scale = Math.min(room.clientWidth / width, room.clientHeight / height);
-      scale = scale >= 1 ? Math.floor(scale) : scale;
-      root.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
-      root.style.left = Math.max(0, Math.floor((room.clientWidth - width * scale) / 2)) + 'px';
-      root.style.top = Math.max(0, Math.floor((room.clientHeight - height * scale) / 2)) + 'px';
-    };
-    fit();
-    addEventListener('resize', fit);
+    velmoFit(); // index.html's, which keeps the window fitted
     velmoDom.root = velmoDom.add(root);
     return velmoDom.root;
+  },
+
+  // Ends the taking over: the page's elements that the window did not make go,
+  // and where the title screen the page came with is not the window's, the
+  // console says so, with the window's own, for index.html. A click on the
+  // title screen before the game was up is played now.
+  velmo_dom_adopted__deps: ['$velmoDom'],
+  velmo_dom_adopted: function () {
+    var root = velmoDom.nodes[velmoDom.root];
+    var stale = Object.keys(velmoDom.shown);
+    stale.forEach(function (id) { velmoDom.shown[id].remove(); });
+    var now = [velmoDom.signature(root)].concat(velmoDom.adopted.map(velmoDom.signature));
+    if (stale.length || now.join('\n') !== velmoDom.before.join('\n')) {
+      console.error("index.html's title screen is not the window's; the window makes\n" +
+        Array.prototype.map.call(root.children, function (node) { return node.outerHTML; }).join('\n'));
+    }
+    velmoDom.shown = {};
+    velmoDom.adopted = [];
+    var early = Module.earlyClick && Module.earlyClick();
+    if (early && early.isConnected) {
+      Promise.resolve().then(function () { early.click(); });
+    }
   },
 
   // Laid out and drawn exactly under the window, whose own background hides
@@ -64,12 +119,14 @@ mergeInto(LibraryManager.library, {
 
   velmo_dom_create__deps: ['$velmoDom'],
   velmo_dom_create: function (parent, tag, name, cssClass, layer, before) {
-    var node = document.createElement(UTF8ToString(tag));
+    tag = UTF8ToString(tag);
+    name = UTF8ToString(name);
+    var node = parent === velmoDom.root && velmoDom.adopt(tag, name) || document.createElement(tag);
     // Only the window's own are named: an understudy's would take their ids.
     if (parent === velmoDom.root) {
-      node.id = UTF8ToString(name);
+      node.id = name;
     } else if (node instanceof HTMLCanvasElement) {
-      velmoDom.drawn[UTF8ToString(name)] = node;
+      velmoDom.drawn[name] = node;
     }
     node.className = UTF8ToString(cssClass);
     node.style.zIndex = layer;

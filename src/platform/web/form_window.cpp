@@ -39,8 +39,10 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, Role role)
     if (role_ == Role::window)
         velmo_dom_on_access_key(&FormWindow::access_key, this);
     sync();
-    if (role_ == Role::window)
+    if (role_ == Role::window) {
+        velmo_dom_adopted();
         schedule();
+    }
 }
 
 void FormWindow::sync()

@@ -66,6 +66,8 @@ for (const level of ['error', 'warn']) {
 }
 window.addEventListener('error', e => __velmo.errors.push(String(e.message)));
 window.addEventListener('unhandledrejection', e => __velmo.errors.push(String(e.reason)));
+// The title screen as the page comes with it, before any script of the game's.
+addEventListener('DOMContentLoaded', () => { __velmo.titleScreen = [...document.getElementById('window').children]; });
 window.addEventListener('keydown', e => { if (e.altKey && /^Key[SRCN]$/.test(e.code) && !e.defaultPrevented) __velmo.altKeysKept++; });
 new MutationObserver(changes => {
   const now = performance.now();
@@ -77,13 +79,21 @@ new MutationObserver(changes => {
 
 
 class InstrumentedHandler(Handler):
-    """Serves the page with the instrument first in its head."""
+    """Serves the page with the instrument first in its head; a test's own
+    server may change its markup (change) or hold files back (held: seconds
+    by path)."""
+    change = None
+    held = {}
 
     def do_GET(self):
-        if self.path.split("?")[0] not in ("/", "/index.html"):
+        path = self.path.split("?")[0]
+        time.sleep(self.held.get(path, 0))
+        if path not in ("/", "/index.html"):
             return super().do_GET()
         with open(os.path.join(self.directory, "index.html"), "rb") as f:
             html = f.read().replace(b"<head>", b"<head>\n<script>" + INSTRUMENT.encode() + b"</script>", 1)
+        if self.change:
+            html = self.change(html)
         self.send_response(200)
         self.send_header("Content-Type", "text/html; charset=utf-8")
         self.send_header("Content-Length", str(len(html)))
@@ -91,8 +101,8 @@ class InstrumentedHandler(Handler):
         self.wfile.write(html)
 
 
-def served(folder):
-    server = serve(folder, 0, handler=InstrumentedHandler)
+def served(folder, **variant):
+    server = serve(folder, 0, handler=type("Variant", (InstrumentedHandler,), variant))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -171,17 +181,18 @@ return bad;
 class Page:
     """One browser on the served page, and the player's hands on it."""
 
-    def __init__(self, url=None):
+    def __init__(self, url=None, ready=True):
         self.browser = browsers.start(ENGINE)
         self.calls = 0  # scripts run through the driver, which may schedule in the page
         self.url = url or f"http://127.0.0.1:{SERVER.server_port}/"
-        self.open()
+        self.open(ready)
 
-    def open(self):
+    def open(self, ready=True):
         self.browser.open(self.url)
         self.wait_for(lambda s: "Cmdstart" in s["buttons"], "the title screen")
         # What the page does once after its first frame is over before the player comes.
-        self.wait_for(lambda s: s["ready"], "the page ready for the first click")
+        if ready:
+            self.wait_for(lambda s: s["ready"], "the page ready for the first click")
         self.place()
 
     def place(self):
@@ -520,6 +531,32 @@ class PageTest(unittest.TestCase):
                 box = [round(v * ratio) for v in (p.at(16, 320) + p.at(537, 545))]
                 colours = set(shot.crop((box[0] + 2, box[1] + 2, box[2] - 2, box[3] - 2)).getdata())
                 self.assertEqual(colours - mission_2, set(), f"scale {k:.2f}")
+
+    def test_title_screen_first(self):
+        """The window takes over the title screen the page comes with, mends and reports any
+        difference, and plays a click that came before the game was up."""
+        def changed(html):
+            return html.replace(b"<u>S</u>tart", b"<u>S</u>tarts").replace(b"</main>", b'<div id="stray">x</div></main>')
+        for case, variant in (("as it comes", {}), ("changed", {"change": staticmethod(changed)}),
+                              ("clicked early", {"held": {"/velmo.js": 2}})):
+            with self.subTest(case=case):
+                server = served(PAGE, **variant)
+                self.addCleanup(server.server_close)
+                self.addCleanup(server.shutdown)
+                p = Page(f"http://127.0.0.1:{server.server_port}/", ready=case != "clicked early")
+                self.addCleanup(p.close)
+                if case == "clicked early":
+                    self.assertFalse(p.read()["ready"])
+                    p.click(*CENTRE["Cmdstart"])
+                    self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
+                    self.assertEqual(p.trouble(), [])
+                    continue
+                self.assertEqual(p.js("return [__velmo.titleScreen.filter(e => e.isConnected).map(e => e.id), "
+                                      "document.getElementById('Cmdstart').textContent]"),
+                                 [["lblotsikko", "lblorvan", "lblwritten", "Cmdstart"], "Start"])
+                trouble = p.trouble()
+                self.assertEqual(bool(trouble), case == "changed", trouble)
+                self.assertTrue(all("title screen is not the window's" in t for t in trouble), trouble)
 
     def test_touch(self):
         """Taps play Start, a step, Ready and Continue, and the page neither zooms nor scrolls."""
