@@ -24,7 +24,7 @@ import threading
 import time
 import unittest
 
-from PIL import Image
+from PIL import Image, ImageChops
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../scripts"))
 import browsers  # noqa: E402
@@ -547,6 +547,8 @@ class PageTest(unittest.TestCase):
                 self.addCleanup(p.close)
                 if case == "clicked early":
                     self.assertFalse(p.read()["ready"])
+                    self.assertIsNone(ImageChops.difference(self.window_shot(p), self.window_shot()).getbbox(),
+                                      "where the title screen before the game is up is not the game's")
                     p.click(*CENTRE["Cmdstart"])
                     self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
                     self.assertEqual(p.trouble(), [])
@@ -600,9 +602,9 @@ class PageTest(unittest.TestCase):
                         wrong.append(f"{c['id']} {c['text']!r}: ink at {seen} on the page, {drawn} on the desktop")
                 self.assertEqual(wrong, [])
 
-    def window_shot(self):
+    def window_shot(self, p=None):
         """The window as the player sees it, at scale 1, with no button pressed or focused."""
-        p = self.page
+        p = p or self.page
         p.js("document.activeElement && document.activeElement.blur()")
         p.wait_for(lambda s: s["focused"] in (None, "", "body"), "no focus")
         return p.screen().crop((p.left, p.top, p.left + 760, p.top + 555))
