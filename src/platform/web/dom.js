@@ -13,20 +13,21 @@ mergeInto(LibraryManager.library, {
       velmoDom.nodes.push(node);
       return velmoDom.nodes.length - 1;
     },
-    // The page's own title screen, by id, until the window takes each over;
-    // the signatures of those taken, as they came, and the elements.
-    shown: {},
+    // The title screen's elements that the page comes with, by id, until the
+    // window takes each over; the signatures of the window and of those taken,
+    // as they came, and those elements.
+    prerendered: {},
     before: [],
     adopted: [],
-    // An element of the page's, emptied for the window to make again as it
-    // would a new one: the same settings give the same element, which the
-    // browser then neither lays out nor draws anew.
+    // One of them, emptied, for the window to make as it would a new one.
+    // Made the same, it looks the same; and no frame shows it empty, as the
+    // window makes all it shows first in one task.
     adopt: function (tag, name) {
-      var node = velmoDom.shown[name];
+      var node = velmoDom.prerendered[name];
       if (!node || node.localName !== tag) {
         return null;
       }
-      delete velmoDom.shown[name];
+      delete velmoDom.prerendered[name];
       velmoDom.before.push(velmoDom.signature(node));
       velmoDom.adopted.push(node);
       while (node.attributes.length) {
@@ -40,7 +41,8 @@ mergeInto(LibraryManager.library, {
     signature: function (node) {
       var style = node.style, declared = [];
       for (var i = 0; i < style.length; ++i) {
-        if (!/^(left|top|transform)$/.test(style[i]) || node.id !== 'window') {
+        var placed = node.id === 'window' && /^(left|top|transform)$/.test(style[i]);
+        if (!placed) {
           declared.push(style[i] + ':' + style.getPropertyValue(style[i]));
         }
       }
@@ -65,7 +67,7 @@ mergeInto(LibraryManager.library, {
     velmoDom.before = [velmoDom.signature(root)];
     Array.prototype.slice.call(root.childNodes).forEach(function (node) {
       if (node.id) {
-        velmoDom.shown[node.id] = node;
+        velmoDom.prerendered[node.id] = node;
       } else {
         node.remove();
       }
@@ -86,14 +88,14 @@ mergeInto(LibraryManager.library, {
   velmo_dom_adopted__deps: ['$velmoDom'],
   velmo_dom_adopted: function () {
     var root = velmoDom.nodes[velmoDom.root];
-    var stale = Object.keys(velmoDom.shown);
-    stale.forEach(function (id) { velmoDom.shown[id].remove(); });
+    var stale = Object.keys(velmoDom.prerendered);
+    stale.forEach(function (id) { velmoDom.prerendered[id].remove(); });
     var now = [velmoDom.signature(root)].concat(velmoDom.adopted.map(velmoDom.signature));
     if (stale.length || now.join('\n') !== velmoDom.before.join('\n')) {
       console.error("index.html's title screen is not the window's; the window makes\n" +
         Array.prototype.map.call(root.children, function (node) { return node.outerHTML; }).join('\n'));
     }
-    velmoDom.shown = {};
+    velmoDom.prerendered = {};
     velmoDom.adopted = [];
     var early = Module.earlyClick && Module.earlyClick();
     if (early && early.isConnected) {
