@@ -83,8 +83,8 @@ mergeInto(LibraryManager.library, {
 
   // Ends the taking over: the page's elements that the window did not make go,
   // and where the title screen the page came with is not the window's, the
-  // console says so, with the window's own, for index.html. A click on the
-  // title screen before the game was up is played now.
+  // console says so, with the window's own, for index.html. A click or an
+  // access key on the title screen before the game was up is played now.
   velmo_dom_adopted__deps: ['$velmoDom'],
   velmo_dom_adopted: function () {
     var root = velmoDom.nodes[velmoDom.root];
@@ -97,7 +97,7 @@ mergeInto(LibraryManager.library, {
     }
     velmoDom.prerendered = {};
     velmoDom.adopted = [];
-    var early = Module.earlyClick && Module.earlyClick();
+    var early = Module.earlyPress && Module.earlyPress();
     if (early && early.isConnected) {
       Promise.resolve().then(function () { early.click(); });
     }

@@ -541,28 +541,30 @@ class PageTest(unittest.TestCase):
 
     def test_title_screen_first(self):
         """The window takes over the title screen the page comes with, mends and reports any
-        difference, and plays a click that came before the game was up."""
+        difference, and plays a click or an access key that came before the game was up."""
         def changed(html):
             return html.replace(b"<u>S</u>tart", b"<u>S</u>tarts").replace(b"</main>", b'<div id="stray">x</div></main>')
         def held(html):
             return html.replace(b"</title>", b"</title>\n" + HOLD_GAME, 1)
+        early = {"clicked early": lambda p: p.click(*CENTRE["Cmdstart"]), "Alt+S early": lambda p: p.key("s", alt=True)}
         for case, variant in (("as it comes", {}), ("changed", {"change": staticmethod(changed)}),
-                              ("clicked early", {"change": staticmethod(held)})):
+                              ("clicked early", {"change": staticmethod(held)}),
+                              ("Alt+S early", {"change": staticmethod(held)})):
             with self.subTest(case=case):
                 server = served(PAGE, **variant)
                 self.addCleanup(server.server_close)
                 self.addCleanup(server.shutdown)
-                p = Page(f"http://127.0.0.1:{server.server_port}/", ready=case != "clicked early")
+                p = Page(f"http://127.0.0.1:{server.server_port}/", ready=case not in early)
                 self.addCleanup(p.close)
-                if case == "clicked early":
+                if case in early:
                     self.assertEqual(p.js("return [!!window.__start, performance.getEntriesByName('velmo-ready').length]"),
                                      [True, 0])
                     self.assertIsNone(ImageChops.difference(self.window_shot(p), self.window_shot()).getbbox(),
                                       "where the title screen before the game is up is not the game's")
-                    p.click(*CENTRE["Cmdstart"])
+                    early[case](p)
                     p.js("__start()")
                     self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
-                    self.assertEqual(p.trouble(), [])
+                    self.assertEqual([p.trouble(), p.js("return __velmo.altKeysKept")], [[], 0])
                     continue
                 self.assertEqual(p.js("return [__velmo.titleScreen.filter(e => e.isConnected).map(e => e.id), "
                                       "document.getElementById('Cmdstart').textContent]"),
