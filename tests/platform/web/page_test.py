@@ -541,21 +541,31 @@ class PageTest(unittest.TestCase):
 
     def test_title_screen_first(self):
         """The window takes over the title screen the page comes with, mends and reports any
-        difference, and plays a click or an access key that came before the game was up."""
+        difference, and plays a click or an access key that came before the game was up; without
+        WebAssembly, it shows what it needs instead."""
         def changed(html):
             return html.replace(b"<u>S</u>tart", b"<u>S</u>tarts").replace(b"</main>", b'<div id="stray">x</div></main>')
         def held(html):
             return html.replace(b"</title>", b"</title>\n" + HOLD_GAME, 1)
+        def no_wasm(html):
+            return held(html).replace(b"</title>", b"</title>\n<script>delete window.WebAssembly;</script>", 1)
         early = {"clicked early": lambda p: p.click(*CENTRE["Cmdstart"]), "Alt+S early": lambda p: p.key("s", alt=True)}
         for case, variant in (("as it comes", {}), ("changed", {"change": staticmethod(changed)}),
                               ("clicked early", {"change": staticmethod(held)}),
-                              ("Alt+S early", {"change": staticmethod(held)})):
+                              ("Alt+S early", {"change": staticmethod(held)}),
+                              ("no WebAssembly", {"change": staticmethod(no_wasm)})):
             with self.subTest(case=case):
                 server = served(PAGE, **variant)
                 self.addCleanup(server.server_close)
                 self.addCleanup(server.shutdown)
-                p = Page(f"http://127.0.0.1:{server.server_port}/", ready=case not in early)
+                p = Page(f"http://127.0.0.1:{server.server_port}/", ready=case not in early and case != "no WebAssembly")
                 self.addCleanup(p.close)
+                if case == "no WebAssembly":
+                    self.assertEqual(p.js("return [getComputedStyle(document.getElementById('window')).display, "
+                                          "document.body.innerText.trim(), !!window.__start]"),
+                                     ["none", "Velmo needs JavaScript and WebAssembly.", False])
+                    self.assertEqual(p.trouble(), [])
+                    continue
                 if case in early:
                     self.assertEqual(p.js("return [!!window.__start, performance.getEntriesByName('velmo-ready').length]"),
                                      [True, 0])
