@@ -334,12 +334,8 @@ mergeInto(LibraryManager.library, {
 
   velmo_dom_on_access_key: function (pressed, user) {
     document.addEventListener('keydown', function (e) {
-      // The key's place, not its character: Alt changes the character on some layouts.
-      var m = /^Key([A-Z])$/.exec(e.code);
-      if (!m || !e.altKey || e.ctrlKey || e.metaKey || e.repeat) {
-        return;
-      }
-      if ({{{ makeDynCall('iii', 'pressed') }}}(user, m[1].toLowerCase().charCodeAt(0))) {
+      var letter = velmoAccessKey(e); // index.html's, which also keeps one pressed before the game is up
+      if (letter && {{{ makeDynCall('iii', 'pressed') }}}(user, letter.toLowerCase().charCodeAt(0))) {
         e.preventDefault();
       }
     });
