@@ -569,8 +569,10 @@ class PageTest(unittest.TestCase):
                 if case in early:
                     self.assertEqual(p.js("return [!!window.__start, performance.getEntriesByName('velmo-ready').length]"),
                                      [True, 0])
-                    self.assertIsNone(ImageChops.difference(self.window_shot(p), self.window_shot()).getbbox(),
-                                      "where the title screen before the game is up is not the game's")
+                    # WebKitGTK may blend a pixel two letters share (the r and t of "Start") a level
+                    # apart before the game is up and after; anything the player could see is more.
+                    seen = ImageChops.difference(self.window_shot(p), self.window_shot()).point(lambda v: 255 * (v > 1))
+                    self.assertIsNone(seen.getbbox(), "where the title screen before the game is up is not the game's")
                     early[case](p)
                     p.js("__start()")
                     self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
