@@ -9,18 +9,14 @@
 
 namespace velmo::web {
 
-namespace {
-
-} // namespace
-
 void make_focus_ring(const ButtonView& v)
 {
     const Bounds& b = v.model->bounds();
     std::vector<int> xy;
     for (const Point& p : focus_ring(b.width, b.height))
         xy.insert(xy.end(), {p.x, p.y});
-    velmo_dom_focus_ring(
-        v.widget.id, xy.data(), static_cast<int>(xy.size() / 2), b.width, b.height, Css(button_look(v.model->face()).ink));
+    velmo_dom_focus_ring(v.widget.id, xy.data(), static_cast<int>(xy.size() / 2), b.left, b.top, b.width, b.height,
+        Css(button_look(v.model->face()).ink));
 }
 
 ButtonView make_button(CommandButton& model, Place place)
@@ -34,6 +30,7 @@ ButtonView make_button(CommandButton& model, Place place)
     velmo_dom_style(id, "--lit", Css(look.lit));
     velmo_dom_style(id, "--shade", Css(look.shade));
     velmo_dom_style(id, "font", button_font);
+    velmo_dom_style(id, "font-size", scaled(button_font_size).c_str());
 
     std::string caption = model.caption();
     const auto amp = caption.find('&');

@@ -2,7 +2,9 @@
 
 // The page's elements as the view drives them: the few DOM calls it needs,
 // written in JavaScript (dom.js) and addressed by small handles. Strings are
-// UTF-8; sizes and positions are CSS pixels of the window.
+// UTF-8; sizes and positions are pixels of the window, which the page's CSS
+// places on whole screen pixels at whatever scale it shows the window (see
+// index.html), but for canvases, whose pixels are the screen's.
 
 #include <cstdint>
 
@@ -31,6 +33,10 @@ int velmo_dom_create(int parent, const char* tag, const char* name, const char* 
 void velmo_dom_style(int element, const char* property, const char* value);
 void velmo_dom_attribute(int element, const char* name, const char* value);
 void velmo_dom_box(int element, int left, int top, int width, int height);
+// How many screen pixels a window pixel is now, in 1024ths (see ScreenScale),
+// and a call back whenever that changes: a resize, a zoom, another screen.
+int velmo_dom_screen_scale();
+void velmo_dom_on_rescale(VelmoCallback rescaled, void* user);
 void velmo_dom_show(int element, int shown);
 // Shows every hidden child of a window and hides it again, laid out both
 // ways before any frame: a browser styles and lays out an element's first
@@ -41,8 +47,10 @@ void velmo_dom_text(int element, const char* text);
 void velmo_dom_caption(int element, const char* text, int key_at);
 
 // A button's focus ring: `count` dots (x, y pairs) in the colour, on a
-// transparent image of its size, shown while it has the focus.
-void velmo_dom_focus_ring(int element, const int* xy, int count, int width, int height, const char* colour);
+// transparent image of its box on the screen, shown while it has the focus;
+// drawn again at each new scale, each dot a stroke wide.
+void velmo_dom_focus_ring(
+    int element, const int* xy, int count, int left, int top, int width, int height, const char* colour);
 
 // Canvases: size in pixels, RGBA rows copied in. The size drops the bitmap
 // only where the canvas has another (one taken over from an understudy may
@@ -51,7 +59,7 @@ int velmo_dom_canvas_size(int canvas, int width, int height);
 void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int top, int width, int height);
 
 // The width of an element's text in a CSS font, which it takes, in whole
-// pixels; its face must be loaded.
+// window pixels; its face must be loaded.
 int velmo_dom_text_width(int element, const char* font);
 // Calls back once, as soon as the page's first frame is on the screen (where
 // the browser does not report its first paint: once the frame after this one

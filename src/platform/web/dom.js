@@ -41,7 +41,7 @@ mergeInto(LibraryManager.library, {
     signature: function (node) {
       var style = node.style, declared = [];
       for (var i = 0; i < style.length; ++i) {
-        var placed = node.id === 'window' && /^(left|top|transform)$/.test(style[i]);
+        var placed = node.id === 'window' && /^(left|top|--k|--r|--s)$/.test(style[i]);
         if (!placed) {
           declared.push(style[i] + ':' + style.getPropertyValue(style[i]));
         }
@@ -50,6 +50,35 @@ mergeInto(LibraryManager.library, {
         .map(function (a) { return a.name + '=' + a.value; });
       return [node.localName, attributes.sort().join(' '), declared.sort().join(';'),
               node.id === 'window' ? '' : node.innerHTML].join('|');
+    },
+    // The window's scale as index.html's velmoFit set it: screen pixels a
+    // window pixel in 1024ths, and where a window pixel's edge falls on the
+    // screen, as the page's CSS rounds it.
+    scale: function () {
+      var root = document.getElementById('window').style;
+      var per1024 = Math.round(parseFloat(root.getPropertyValue('--k') || '1') * 1024);
+      return {per1024: per1024, edge: function (v) { return Math.floor((v * per1024 + 512) / 1024); }};
+    },
+    // The focus ring of a button, a bitmap of its box on the screen, so that
+    // each dot is a stroke wide wherever it falls; decoded at once and kept:
+    // a vector image, or one first decoded when the focus comes, would cost
+    // the frame that shows the focus.
+    drawRing: function (ring) {
+      var scale = velmoDom.scale(), edge = scale.edge, stroke = Math.max(1, edge(1));
+      var canvas = document.createElement('canvas');
+      canvas.width = edge(ring.left + ring.width) - edge(ring.left);
+      canvas.height = edge(ring.top + ring.height) - edge(ring.top);
+      var g = canvas.getContext('2d');
+      g.fillStyle = ring.colour;
+      for (var i = 0; i < ring.xy.length; i += 2) {
+        g.fillRect(edge(ring.left + ring.xy[i]) - edge(ring.left), edge(ring.top + ring.xy[i + 1]) - edge(ring.top),
+                   stroke, stroke);
+      }
+      var url = canvas.toDataURL();
+      ring.node.style.setProperty('--ring', 'url("' + url + '")');
+      ring.image = new Image();
+      ring.image.src = url;
+      ring.image.decode().catch(function () {});
     },
     context: function (canvas) {
       if (!velmoDom.contexts[canvas]) {
@@ -72,8 +101,8 @@ mergeInto(LibraryManager.library, {
         node.remove();
       }
     });
-    root.style.width = width + 'px';
-    root.style.height = height + 'px';
+    root.style.setProperty('--w', width);
+    root.style.setProperty('--h', height);
     root.style.background = UTF8ToString(back);
     root.setAttribute('aria-label', document.title);
     velmoFit(); // index.html's, which keeps the window fitted
@@ -146,13 +175,27 @@ mergeInto(LibraryManager.library, {
     velmoDom.nodes[element].setAttribute(UTF8ToString(name), UTF8ToString(value));
   },
 
+  // In window pixels: the page's CSS puts the edges on screen pixels.
   velmo_dom_box__deps: ['$velmoDom'],
   velmo_dom_box: function (element, left, top, width, height) {
     var s = velmoDom.nodes[element].style;
-    s.left = left + 'px';
-    s.top = top + 'px';
-    s.width = width + 'px';
-    s.height = height + 'px';
+    s.setProperty('--x', left);
+    s.setProperty('--y', top);
+    s.setProperty('--w', width);
+    s.setProperty('--h', height);
+  },
+
+  velmo_dom_screen_scale__deps: ['$velmoDom'],
+  velmo_dom_screen_scale: function () {
+    return velmoDom.scale().per1024;
+  },
+
+  velmo_dom_on_rescale__deps: ['$velmoDom'],
+  velmo_dom_on_rescale: function (rescaled, user) {
+    window.velmoRescaled = function () { // index.html's velmoFit calls it
+      velmoDom.rings.forEach(velmoDom.drawRing);
+      {{{ makeDynCall('vi', 'rescaled') }}}(user);
+    };
   },
 
   velmo_dom_show__deps: ['$velmoDom'],
@@ -187,24 +230,12 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // A bitmap, decoded at once and kept: a vector image, or one first decoded
-  // when the focus comes, would cost the frame that shows the focus.
   velmo_dom_focus_ring__deps: ['$velmoDom'],
-  velmo_dom_focus_ring: function (element, xy, count, width, height, colour) {
-    var canvas = document.createElement('canvas');
-    canvas.width = width;
-    canvas.height = height;
-    var g = canvas.getContext('2d');
-    g.fillStyle = UTF8ToString(colour);
-    for (var i = 0; i < count; ++i) {
-      g.fillRect(HEAP32[(xy >> 2) + 2 * i], HEAP32[(xy >> 2) + 2 * i + 1], 1, 1);
-    }
-    var url = canvas.toDataURL();
-    velmoDom.nodes[element].style.setProperty('--ring', 'url("' + url + '")');
-    var image = new Image();
-    image.src = url;
-    image.decode().catch(function () {});
-    velmoDom.rings.push(image);
+  velmo_dom_focus_ring: function (element, xy, count, left, top, width, height, colour) {
+    var ring = {node: velmoDom.nodes[element], xy: Array.from(HEAP32.subarray(xy >> 2, (xy >> 2) + 2 * count)),
+                left: left, top: top, width: width, height: height, colour: UTF8ToString(colour)};
+    velmoDom.drawRing(ring);
+    velmoDom.rings.push(ring);
   },
 
   velmo_dom_canvas_size__deps: ['$velmoDom'],
@@ -227,7 +258,9 @@ mergeInto(LibraryManager.library, {
   },
 
   // Measured where it stands, in the window's own layout: cheaper at start
-  // than a canvas of its own.
+  // than a canvas of its own. The font given is at its size in window
+  // pixels, not the window's scale, and nothing transforms the window, so
+  // its CSS pixels are the window's pixels whatever the screen.
   velmo_dom_text_width__deps: ['$velmoDom'],
   velmo_dom_text_width: function (element, font) {
     var node = velmoDom.nodes[element];

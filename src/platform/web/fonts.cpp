@@ -44,12 +44,13 @@ std::string css_font(FontRole role, int size)
 // The label faces' subsets ascend and descend one em each (data/web/subset-font),
 // so a line box of twice the baseline's depth puts the baseline at that depth
 // in every browser, whatever it rounds and whichever metrics it reads.
-std::string line_height(FontRole role, int size)
+int line_height(FontRole role, int size)
 {
     const Face f = face(role);
-    const long baseline = std::lround((size > 0 ? size : f.pixel_size) * f.ascent_per_em);
-    return std::to_string(2 * baseline) + "px";
+    return 2 * static_cast<int>(std::lround((size > 0 ? size : f.pixel_size) * f.ascent_per_em));
 }
+
+std::string scaled(int window_px) { return "calc(" + std::to_string(window_px) + "px * var(--s))"; }
 
 std::string all_fonts()
 {

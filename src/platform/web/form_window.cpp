@@ -21,6 +21,7 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, Role role)
               ? velmo_dom_understudy()
               : velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
     , start_ms_(emscripten_get_now())
+    , scale_(velmo_dom_screen_scale())
 {
     // Elements come when their controls are first shown (see sync).
     for (LineShape& l : form.lines())
@@ -36,8 +37,10 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, Role role)
         tab_order_.push_back(&v);
     std::sort(tab_order_.begin(), tab_order_.end(),
         [](const ButtonView* a, const ButtonView* b) { return a->model->tab_index() < b->model->tab_index(); });
-    if (role_ == Role::window)
+    if (role_ == Role::window) {
         velmo_dom_on_access_key(&FormWindow::access_key, this);
+        velmo_dom_on_rescale(&FormWindow::rescaled, this);
+    }
     sync();
     if (role_ == Role::window) {
         velmo_dom_adopted();
@@ -76,7 +79,7 @@ void FormWindow::sync()
     }
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         if (made(pictures_[i], pictures_at + i, make_picture))
-            sync_view(pictures_[i]);
+            sync_view(pictures_[i], scale_);
         else
             pictures_[i].model->raster().take_dirty(); // drawn while never shown: all of it shows when it is
     }
@@ -164,6 +167,15 @@ int FormWindow::access_key(void* window, int letter)
     }
     // The window's own letters never reach the browser, shown or not.
     return owned ? 1 : 0;
+}
+
+// Only the canvases follow a new scale here: every other box is the page's
+// CSS, which places it from the same window pixels.
+void FormWindow::rescaled(void* window)
+{
+    auto* w = static_cast<FormWindow*>(window);
+    w->scale_ = ScreenScale(velmo_dom_screen_scale());
+    w->sync();
 }
 
 void FormWindow::woken(void* window)

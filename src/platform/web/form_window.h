@@ -45,6 +45,7 @@ private:
     static void clicked(void* target);
     static int access_key(void* window, int letter);
     static void woken(void* window);
+    static void rescaled(void* window);
     // Runs one event on the model, then brings the page up to it.
     void run_event(const std::function<void()>& event);
     void schedule();
@@ -64,6 +65,7 @@ private:
     std::vector<ClickTarget> targets_;
     std::vector<const ButtonView*> tab_order_;
     double start_ms_;
+    ScreenScale scale_;
     long timeout_ = 0;
     bool ended_ = false;
     bool all_made_ = false;

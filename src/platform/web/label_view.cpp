@@ -8,14 +8,21 @@ namespace velmo::web {
 
 namespace {
 
+// A face at its size in window pixels, whatever the window's scale.
+void set_font(int id, FontRole role, int size)
+{
+    velmo_dom_style(id, "font", css_font(role, size).c_str());
+    velmo_dom_style(id, "font-size", scaled(size).c_str());
+    velmo_dom_style(id, "line-height", scaled(line_height(role, size)).c_str());
+}
+
 // The title face, made smaller where it is too wide for the label, as on the desktop.
 void fit_title(const LabelView& v)
 {
     const Label& model = *v.model;
     const int size = fitted_pixel_size(pixel_size(FontRole::title),
         velmo_dom_text_width(v.widget.id, css_font(FontRole::title).c_str()), model.bounds().width);
-    velmo_dom_style(v.widget.id, "font", css_font(FontRole::title, size).c_str());
-    velmo_dom_style(v.widget.id, "line-height", line_height(FontRole::title, size).c_str());
+    set_font(v.widget.id, FontRole::title, size);
 }
 
 } // namespace
@@ -26,8 +33,7 @@ LabelView make_label(Label& model, Place place)
     // on the screens that do not show it.
     const bool title = model.font() == FontRole::title;
     const int id = velmo_dom_create(place.window, title ? "h1" : "div", element_id(model).c_str(), "label", place.layer, place.before);
-    velmo_dom_style(id, "font", css_font(model.font()).c_str());
-    velmo_dom_style(id, "line-height", line_height(model.font()).c_str());
+    set_font(id, model.font(), pixel_size(model.font()));
     if (model.align() == Align::centre)
         velmo_dom_style(id, "text-align", "center");
     if (!model.spoken_name().empty())

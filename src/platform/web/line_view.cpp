@@ -1,6 +1,7 @@
 #include "line_view.h"
 
 #include "dom.h"
+#include "fonts.h"
 #include "platform/appearance.h"
 
 #include <cmath>
@@ -17,7 +18,7 @@ void slope(const LineView& v)
     const double dx = m.to().x - m.from().x, dy = m.to().y - m.from().y;
     velmo_dom_box(v.widget.id, m.from().x, m.from().y - m.width() / 2,
         static_cast<int>(std::lround(std::hypot(dx, dy))), m.width());
-    velmo_dom_style(v.widget.id, "transform-origin", ("0 " + std::to_string(m.width() / 2) + "px").c_str());
+    velmo_dom_style(v.widget.id, "transform-origin", ("0 " + scaled(m.width() / 2)).c_str());
     velmo_dom_style(v.widget.id, "transform", ("rotate(" + std::to_string(std::atan2(dy, dx)) + "rad)").c_str());
 }
 
@@ -43,7 +44,9 @@ bool sync_view(LineView& v)
     velmo_dom_show(v.widget.id, !now.empty());
     if (!now.empty()) {
         if (m.from().x == m.to().x || m.from().y == m.to().y) {
+            // A stroke is as wide wherever it lies; its length runs edge to edge.
             velmo_dom_box(v.widget.id, now.left, now.top, now.width, now.height);
+            velmo_dom_attribute(v.widget.id, "class", m.from().y == m.to().y ? "line across" : "line down");
             velmo_dom_style(v.widget.id, "transform", "none");
         } else {
             slope(v);

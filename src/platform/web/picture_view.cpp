@@ -10,32 +10,31 @@ namespace velmo::web {
 
 namespace {
 
-// Copies an area of the raster to the canvas. The raster keeps 0xFFRRGGBB
-// words; a canvas takes bytes in the order red, green, blue, alpha, which is
-// the same word with red and blue swapped.
+// Copies the screen pixels that an area of the raster reaches to the canvas.
+// The raster keeps 0xFFRRGGBB words; a canvas takes bytes in the order red,
+// green, blue, alpha, which is the same word with red and blue swapped.
 void copy_area(const PictureView& v, const Rect& area)
 {
     // Kept from call to call, and never cleared: every word is written before it is read.
     static std::unique_ptr<std::uint32_t[]> rgba;
     static std::size_t capacity = 0;
     const Raster& r = v.model->raster();
-    const int width = area.right - area.left + 1, height = area.bottom - area.top + 1;
+    const PictureElement& e = v.widget;
+    const Span columns = affected({area.left, area.right + 1}, r.width(), e.width);
+    const Span rows = affected({area.top, area.bottom + 1}, r.height(), e.height);
+    if (columns.empty() || rows.empty())
+        return;
+    const int width = columns.end - columns.first, height = rows.end - rows.first;
     const auto size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (size > capacity) {
         rgba.reset(new std::uint32_t[size]); // no make_unique_for_overwrite in this libc++
         capacity = size;
     }
-    const auto argb = r.argb();
-    std::uint32_t* out = rgba.get();
-    for (int y = area.top; y <= area.bottom; ++y) {
-        const std::uint32_t* row = argb.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(r.width());
-        for (int x = area.left; x <= area.right; ++x) {
-            const std::uint32_t p = row[x];
-            *out++ = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
-        }
-    }
-    velmo_dom_put_pixels(
-        v.widget.id, reinterpret_cast<const std::uint8_t*>(rgba.get()), area.left, area.top, width, height);
+    const std::span<std::uint32_t> out(rgba.get(), size);
+    resample(r.argb(), r.width(), r.height(), e.width, e.height, columns, rows, out, width);
+    for (std::uint32_t& p : out)
+        p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+    velmo_dom_put_pixels(e.id, reinterpret_cast<const std::uint8_t*>(out.data()), columns.first, rows.first, width, height);
 }
 
 } // namespace
@@ -48,27 +47,31 @@ PictureView make_picture(PictureBox& model, Place place)
     return {&model, {id, {-1, -1, -1, -1}, true}};
 }
 
-int sync_view(PictureView& v)
+int sync_view(PictureView& v, ScreenScale scale)
 {
     int changes = 0;
     Rect dirt = v.model->raster().take_dirty();
     PictureElement& e = v.widget;
-    if (v.changed()) {
+    const bool rescaled = scale != e.scale;
+    if (v.changed() || rescaled) {
         const Bounds& b = v.model->bounds();
-        const bool resized = b.width != e.bounds.width || b.height != e.bounds.height;
+        // Its size on the screen follows its place too, where edges round.
+        const Bounds screen = scale.box(b);
+        const bool resized = screen.width != e.width || screen.height != e.height;
         const bool showing = !e.shown && v.model->visible();
         if (b != e.bounds) {
             velmo_dom_box(e.id, b.left, b.top, b.width, b.height);
             e.bounds = b;
             ++changes;
         }
+        e.scale = scale;
+        e.width = screen.width;
+        e.height = screen.height;
         // A canvas that changes size starts blank, and one taken over while
         // hidden holds another picture at another size: all of it is copied again.
-        if (resized || showing) {
-            const bool dropped = velmo_dom_canvas_size(e.id, b.width, b.height) != 0;
-            if (resized || dropped)
-                dirt = {0, 0, v.model->raster().width() - 1, v.model->raster().height() - 1};
-        }
+        const bool dropped = (resized || showing) && velmo_dom_canvas_size(e.id, screen.width, screen.height) != 0;
+        if (resized || dropped || rescaled)
+            dirt = {0, 0, v.model->raster().width() - 1, v.model->raster().height() - 1};
         if (e.shown != v.model->visible()) {
             e.shown = v.model->visible();
             velmo_dom_show(e.id, e.shown);

@@ -2,21 +2,27 @@
 
 #include "convert.h"
 #include "platform/controls.h"
+#include "platform/screen.h"
 
 namespace velmo::web {
 
-// A picture box's canvas and the box it has on the page.
+// A picture box's canvas, the box it has on the page, and its size in
+// screen pixels at the scale it was last drawn at.
 struct PictureElement {
     int id;
     Bounds bounds;
     bool shown;
+    ScreenScale scale{};
+    int width = -1, height = -1;
 };
 using PictureView = View<PictureBox, PictureElement>;
 
-// A picture box: its retained raster shown 1:1 on a canvas, no frame, no smoothing.
+// A picture box: its retained raster on a canvas with a pixel for each screen
+// pixel of its box, each screen pixel the mean of the raster's area it covers
+// (see resample), so that no browser scales it; no frame.
 PictureView make_picture(PictureBox& model, Place place);
-// Brings the box up to its model and copies in what was drawn on it; returns
-// how many changes it made to the page.
-int sync_view(PictureView& v);
+// Brings the box up to its model at the window's scale and copies in what was
+// drawn on it; returns how many changes it made to the page.
+int sync_view(PictureView& v, ScreenScale scale);
 
 } // namespace velmo::web
