@@ -24,8 +24,12 @@ from PIL import Image
 ENGINES = ("chromium", "firefox", "webkit")
 
 
-def start(engine, width=1024, height=768):
-    return {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[engine](width, height)
+def start(engine, width=1024, height=768, ratio=1):
+    """A browser whose viewport is width x height CSS pixels, where its screen
+    has `ratio` pixels to a CSS pixel (where the engine can have one)."""
+    browser = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[engine](width, height, ratio)
+    browser.view(width, height, ratio)
+    return browser
 
 
 def missing(engine):
@@ -76,21 +80,25 @@ class Selenium(Browser):
 class Chromium(Selenium):
     installability = True
     # Without the networking flags Chromium reaches for Google's hosts, which
-    # these machines refuse; the scale factor keeps one CSS pixel one pixel.
+    # these machines refuse; the scale factor is the screen's, one CSS pixel
+    # to one pixel unless asked: a ratio emulated through the DevTools
+    # protocol lays out at it but snaps what it paints to whole CSS pixels,
+    # as no real screen of that ratio does.
     # The omnibox's popup, which a headless browser never shows, is a web page
     # of its own that takes some two seconds of CPU as the browser starts, in
     # the middle of the first visit.
     ARGUMENTS = ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-sync",
-                 "--disable-background-networking", "--disable-component-update", "--force-device-scale-factor=1",
+                 "--disable-background-networking", "--disable-component-update",
                  "--disable-features=WebUIOmniboxPopup,WebUIOmniboxAimPopup")
     KEYS = {"Tab": ("Tab", 9, ""), " ": ("Space", 32, " "), "Enter": ("Enter", 13, "\r"), "Escape": ("Escape", 27, "")}
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, ratio=1):
         from selenium import webdriver
         from selenium.webdriver.chrome.options import Options
         from selenium.webdriver.chrome.service import Service
+        self.ratio = ratio
         options = Options()
-        for a in self.ARGUMENTS + (f"--window-size={width},{height}",):
+        for a in self.ARGUMENTS + (f"--window-size={width},{height}", f"--force-device-scale-factor={ratio}"):
             options.add_argument(a)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -118,9 +126,10 @@ class Chromium(Selenium):
             self.cdp("Input.dispatchKeyEvent", type="keyUp", key="Alt", code="AltLeft", windowsVirtualKeyCode=18)
 
     def view(self, width, height, ratio):
-        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=ratio,
-                 mobile=ratio > 1)
-        self.cdp("Emulation.setTouchEmulationEnabled", enabled=ratio > 1)
+        # The screen's own ratio where it is this one (0: no override).
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                 deviceScaleFactor=0 if ratio == self.ratio else ratio, mobile=ratio > 1 and ratio != self.ratio)
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=ratio > 1 and ratio != self.ratio)
 
     def screen(self):
         shot = self.cdp("Page.captureScreenshot", format="png")["data"]
@@ -157,7 +166,7 @@ class Firefox(Browser):
     KEYS = {"Tab": "\ue004", " ": " ", "Enter": "\ue006", "Escape": "\ue00c"}
     ALT = "\ue00a"
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, ratio=1):
         import websocket
         self.profile = tempfile.mkdtemp(prefix="velmo-firefox-")
         with open(os.path.join(self.profile, "user.js"), "w") as f:
@@ -267,14 +276,13 @@ class WebKit(Selenium):
     pixel_ratio = False  # nor a device pixel ratio to emulate
     clears_cache = False  # nor a way to empty its HTTP cache
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, ratio=1):
         from selenium import webdriver
         from selenium.webdriver.webkitgtk.options import Options
         options = Options()
         options.binary_location = self.BROWSER
         options.add_argument("--automation")
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
-        self.view(width, height, 1)
 
     def click(self, x, y):
         from selenium.webdriver.common.actions.action_builder import ActionBuilder
