@@ -205,7 +205,7 @@ const l = new Int32Array(Module.HEAP32.buffer, Module._velmo_test_lines(), 8 * 7
   const box = y1 === y2 ? [edge(left), edge(top), edge(left + length) - edge(left), stroke(width)]
                         : [edge(left), edge(top), stroke(width), edge(top + length) - edge(top)];
   const r = e.getBoundingClientRect(), ratio = devicePixelRatio;
-  // As the browser paints it: each edge an eighth of a pixel past its place (see index.html).
+  // As the browser paints it, from the 64ths of a CSS pixel it lays out in.
   const seen = [(r.left - at.left) * ratio, (r.top - at.top) * ratio, r.width * ratio, r.height * ratio].map(Math.round);
   const colour = `rgb(${bgr & 0xFF}, ${bgr >> 8 & 0xFF}, ${bgr >> 16 & 0xFF})`;
   if (!shown || seen.join() !== box.join() || getComputedStyle(e).backgroundColor !== colour)
@@ -562,11 +562,9 @@ class PageTest(unittest.TestCase):
                 self.assertAlmostEqual(p.device, device, delta=1 / 1024)
                 window = p.js("const r = document.getElementById('window').getBoundingClientRect();"
                               "return [r.left, r.top, r.right, r.bottom];")
-                slack = 0.125 / ratio + 0.01  # an eighth of a screen pixel past each edge (see index.html)
-                self.assertTrue(0 <= window[0] and 0 <= window[1] and window[2] <= width + slack and window[3] <= height + slack)
-                # An eighth of a pixel past each (see index.html), less the 64th of a CSS pixel to which
-                # browsers lay out, which they round away when they paint.
-                self.assertLessEqual(max(abs(v * ratio - round(v * ratio)) for v in window), 0.125 + 2 * ratio / 64,
+                self.assertTrue(0 <= window[0] and 0 <= window[1] and window[2] <= width + 0.01 and window[3] <= height + 0.01)
+                # Within the 64th of a CSS pixel to which browsers lay out, which they round away when they paint.
+                self.assertLessEqual(max(abs(v * ratio - round(v * ratio)) for v in window), 2 * ratio / 64,
                                      f"the window's edges off the screen's pixels: {window}")
                 # As the page comes, before the game, and once the game has taken it over.
                 before = self.device_shot(p)
