@@ -21,10 +21,6 @@ public:
     }
     static ScreenScale nearest(double screen_per_window);
 
-    constexpr int per_1024() const { return per_1024_; }
-    constexpr double value() const { return per_1024_ / double(one); }
-    constexpr bool whole() const { return per_1024_ % one == 0; }
-
     // The screen pixel a window pixel's edge falls on, halves rounded up, as
     // CSS's round() does: neighbours share each edge, so nothing is left
     // between controls or laid twice.
@@ -50,17 +46,19 @@ private:
     int per_1024_ = one;
 };
 
+// A run of pixels along one axis: the first and one past the last.
+struct Span {
+    int first = 0, end = 0;
+    bool empty() const { return end <= first; }
+};
+
 // A picture of width x height pixels as a screen shows it at `to_width` x
 // `to_height`: each screen pixel the mean of the picture's area it covers.
 // Every picture pixel so lights the same screen area wherever it falls, at
 // any scale, above one screen pixel per pixel or below; at a whole scale
 // each is a block of that many pixels, as plain repetition gives. Writes the
-// screen rows `rows` (first and past-last) of the area's columns `columns`
+// screen rows `rows` of the area's columns `columns`
 // into `out`, `out_stride` words a row, in the picture's own 0xAARRGGBB words.
-struct Span {
-    int first = 0, end = 0;
-    bool empty() const { return end <= first; }
-};
 void resample(std::span<const std::uint32_t> argb, int width, int height, int to_width, int to_height,
     Span columns, Span rows, std::span<std::uint32_t> out, int out_stride);
 
