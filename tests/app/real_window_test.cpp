@@ -146,15 +146,12 @@ TEST(RealWindow, at_scale_2_is_twice_the_size_and_draws_crisply)
     Program velmo(binary(), {"QT_SCALE_FACTOR=2"});
     ASSERT_TRUE(x.find_window("Velmo", 15s));
     EXPECT_EQ(x.size(), (std::pair{1520, 1110}));
-    auto scaled = [](const Button& b) {
-        return Button{{b.area.left * 2, b.area.top * 2, b.area.right * 2 + 1, b.area.bottom * 2 + 1}, b.face};
-    };
-    ASSERT_TRUE(x.wait_for([&](const Shot& s) { return scaled(start).shown(s); }, 5s));
+    ASSERT_TRUE(x.wait_for([&](const Shot& s) { return start.shown(s, 2); }, 5s));
     x.focus();
     x.key('s', true);
     const auto shot = x.wait_for([&](const Shot& s) { return s.lit({32, 640, 1073, 1089}) > 0; }, 3s);
     ASSERT_TRUE(shot) << "mission 1 drew nothing";
-    EXPECT_TRUE(scaled(ready).shown(*shot));
+    EXPECT_TRUE(ready.shown(*shot, 2));
     long white_blocks = 0;
     for (int y = 640; y < 640 + 450; y += 2)
         for (int x2 = 32; x2 < 32 + 1042; x2 += 2) {

@@ -19,7 +19,8 @@ struct Button {
     int y() const { return area.top + 1; }
     int centre_x() const { return (area.left + area.right) / 2; }
     int centre_y() const { return (area.top + area.bottom) / 2; }
-    bool shown(const Shot& s) const { return s.at(x(), y()) == face; }
+    // At scale k, where a window pixel is a k x k block.
+    bool shown(const Shot& s, int k = 1) const { return s.at(x() * k, y() * k) == face; }
     // The dotted focus ring runs down the face two pixels in from the left.
     bool focused(const Shot& s) const
     {

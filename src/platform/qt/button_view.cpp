@@ -15,23 +15,27 @@ FaceButton::FaceButton(const QString& caption, Colour face, QWidget* parent)
 void FaceButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QRect r = rect();
-    p.fillRect(r, qcolor(look_.face));
+    const QTransform window_pixels = p.worldTransform();
+    // The face, bevel and ring in screen pixels, each stroke as wide all round.
+    const ScreenScale scale = paint_on_screen(p, pos());
+    const Bounds box = scale.box({x(), y(), width(), height()});
+    const int s = scale.stroke(1), right = box.left + box.width, bottom = box.top + box.height;
+    p.fillRect(box.left, box.top, box.width, box.height, qcolor(look_.face));
     const bool down = isDown();
     const QColor lit = qcolor(look_.lit), shade = qcolor(look_.shade), ink = qcolor(look_.ink);
-    p.setPen(down ? shade : lit);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(down ? lit : shade);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    p.fillRect(box.left, box.top, box.width, s, down ? shade : lit);
+    p.fillRect(box.left, box.top, s, box.height, down ? shade : lit);
+    p.fillRect(box.left, bottom - s, box.width, s, down ? lit : shade);
+    p.fillRect(right - s, box.top, s, box.height, down ? lit : shade);
+    if (hasFocus())
+        for (const Point& dot : focus_ring(width(), height()))
+            p.fillRect(scale.edge(x() + dot.x), scale.edge(y() + dot.y), s, s, ink);
+    // The caption in window pixels, pressed in by a stroke.
+    p.setWorldTransform(window_pixels);
+    const qreal in = down ? s / p.deviceTransform().m11() : 0;
     p.setPen(ink);
     p.setFont(font());
-    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    if (hasFocus()) {
-        p.setPen(QPen(ink, 1, Qt::DotLine));
-        p.drawRect(r.adjusted(2, 2, -3, -3));
-    }
+    p.drawText(QRectF(rect()).translated(in, in), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
 ButtonView make_button(CommandButton& model, QWidget* window)

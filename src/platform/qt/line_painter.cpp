@@ -26,7 +26,7 @@ int LinePainter::sync()
         if (now != area) {
             const QRect dirty = area.united(now);
             if (!dirty.isEmpty()) {
-                window_.update(dirty);
+                window_.update(with_rounding(dirty));
                 ++requests;
             }
             area = now;
@@ -37,16 +37,28 @@ int LinePainter::sync()
 
 void LinePainter::paint(QPainter& p, const QRect& area) const
 {
+    const QTransform window_pixels = p.worldTransform();
+    const ScreenScale scale = paint_on_screen(p, {});
     for (const auto& l : lines_) {
-        if (l.area.isEmpty() || !l.area.intersects(area))
+        if (l.area.isEmpty() || !l.area.intersects(with_rounding(area)))
             continue;
         const LineShape& m = *l.model;
         const QColor c = qcolor(m.colour());
-        if (m.from().x == m.to().x || m.from().y == m.to().y) {
-            p.fillRect(l.area, c);
+        const QRect& a = l.area;
+        if (m.from().y == m.to().y) {
+            // As wide wherever it lies; its length runs edge to edge.
+            p.fillRect(scale.edge(a.left()), scale.edge(a.top()), scale.edge(a.left() + a.width()) - scale.edge(a.left()),
+                scale.stroke(a.height()), c);
+        } else if (m.from().x == m.to().x) {
+            p.fillRect(scale.edge(a.left()), scale.edge(a.top()), scale.stroke(a.width()),
+                scale.edge(a.top() + a.height()) - scale.edge(a.top()), c);
         } else {
+            // A sloped line, which the game never draws.
+            p.save();
+            p.setWorldTransform(window_pixels);
             p.setPen(QPen(c, m.width()));
             p.drawLine(m.from().x, m.from().y, m.to().x, m.to().y);
+            p.restore();
         }
     }
 }

@@ -3,7 +3,22 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace velmo::qt {
+
+namespace {
+
+Rect united(const Rect& a, const Rect& b)
+{
+    if (a.empty())
+        return b;
+    if (b.empty())
+        return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+} // namespace
 
 PictureWidget::PictureWidget(PictureBox& model, QWidget* parent)
     : QWidget(parent)
@@ -14,17 +29,48 @@ PictureWidget::PictureWidget(PictureBox& model, QWidget* parent)
     setAccessibleName(qstring(model.spoken_name()));
 }
 
+void PictureWidget::drawn(const Rect& dirt)
+{
+    stale_ = united(stale_, dirt);
+    const QRect area(QPoint(dirt.left, dirt.top), QPoint(dirt.right, dirt.bottom));
+    update(scale_ == ScreenScale{} ? area : with_rounding(area));
+}
+
 void PictureWidget::paintEvent(QPaintEvent* event)
 {
     const Raster& r = model_.raster();
     QPainter p(this);
     if (r.width() == 0 || r.height() == 0)
         return;
-    // Wraps the model's pixels; nothing is copied.
-    const QImage image(reinterpret_cast<const uchar*>(r.argb().data()), r.width(), r.height(),
-        static_cast<qsizetype>(r.width()) * 4, QImage::Format_RGB32);
-    const QRect area = event->rect() & QRect(0, 0, r.width(), r.height());
-    p.drawImage(area.topLeft(), image, area);
+    const ScreenScale scale = paint_on_screen(p, pos());
+    if (scale == ScreenScale{}) {
+        // Wraps the model's pixels; nothing is copied.
+        const QImage image(reinterpret_cast<const uchar*>(r.argb().data()), r.width(), r.height(),
+            static_cast<qsizetype>(r.width()) * 4, QImage::Format_RGB32);
+        const QRect area = event->rect() & QRect(0, 0, r.width(), r.height());
+        p.drawImage(area.topLeft() + pos(), image, area);
+        screen_ = QImage();
+        scale_ = scale;
+        stale_ = {};
+        return;
+    }
+    const Bounds box = scale.box({pos().x(), pos().y(), r.width(), r.height()});
+    if (scale != scale_ || screen_.width() != box.width || screen_.height() != box.height) {
+        screen_ = QImage(box.width, box.height, QImage::Format_RGB32);
+        scale_ = scale;
+        stale_ = {0, 0, r.width() - 1, r.height() - 1};
+    }
+    if (!stale_.empty()) {
+        const Span columns = affected({stale_.left, stale_.right + 1}, r.width(), box.width);
+        const Span rows = affected({stale_.top, stale_.bottom + 1}, r.height(), box.height);
+        const int stride = static_cast<int>(screen_.bytesPerLine() / 4);
+        auto* first = reinterpret_cast<std::uint32_t*>(screen_.bits()) + rows.first * stride + columns.first;
+        const auto words = static_cast<std::size_t>(rows.end - rows.first - 1) * stride + (columns.end - columns.first);
+        if (!columns.empty() && !rows.empty())
+            resample(r.argb(), r.width(), r.height(), box.width, box.height, columns, rows, {first, words}, stride);
+        stale_ = {};
+    }
+    p.drawImage(box.left, box.top, screen_);
 }
 
 PictureView make_picture(PictureBox& model, QWidget* window) { return {&model, new PictureWidget(model, window)}; }
@@ -38,10 +84,11 @@ int sync_view(PictureView& v)
         v.widget->setVisible(v.model->visible());
         ++requests;
     }
-    // A hidden box repaints whole when it is shown again.
-    if (!dirt.empty() && v.widget->isVisible()) {
-        v.widget->update(QRect(QPoint(dirt.left, dirt.top), QPoint(dirt.right, dirt.bottom)));
-        ++requests;
+    // A hidden box repaints whole when it is shown again, from a copy at the
+    // screen's scale that is kept up to date meanwhile.
+    if (!dirt.empty()) {
+        v.widget->drawn(dirt);
+        requests += v.widget->isVisible() ? 1 : 0;
     }
     return requests;
 }

@@ -3,20 +3,32 @@
 #include "convert.h"
 #include "platform/controls.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace velmo::qt {
 
-// A picture box: its retained raster shown 1:1, with no frame and no smoothing.
+// A picture box: its retained raster with no frame. At one screen pixel per
+// window pixel the raster is shown as it is; at any other scale each screen
+// pixel shows the mean of the raster's area it covers, so that every raster
+// pixel lights the same screen area wherever it falls.
 class PictureWidget : public QWidget {
 public:
     PictureWidget(PictureBox& model, QWidget* parent);
+
+    // The raster's area `dirt` was drawn on: repaints the screen pixels it reaches.
+    void drawn(const Rect& dirt);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     PictureBox& model_;
+    // The raster at the screen's scale, brought up to it only where it was
+    // drawn on since; kept so that a repaint of an area resamples nothing.
+    QImage screen_;
+    ScreenScale scale_;
+    Rect stale_;
 };
 
 using PictureView = View<PictureBox, PictureWidget*>;

@@ -4,6 +4,7 @@
 
 #include "app/frmvelmo.h"
 #include "platform/appearance.h"
+#include "platform/screen.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
 #include "support.h"
@@ -82,6 +83,24 @@ const std::map<QString, ModelChange> model_changes{
             }}},
 };
 
+// The window as a screen of that many screen pixels per window pixel shows it.
+QImage at_ratio(QWidget& w, double ratio)
+{
+    QImage shot(qCeil(w.width() * ratio), qCeil(w.height() * ratio), QImage::Format_RGB32);
+    shot.setDevicePixelRatio(ratio);
+    w.render(&shot);
+    return shot;
+}
+
+// How many pixels of colour c run from (x, y) in steps of (dx, dy).
+int run_of(const QImage& shot, QRgb c, int x, int y, int dx, int dy)
+{
+    int n = 0;
+    for (; shot.rect().contains(x, y) && shot.pixel(x, y) == c; x += dx, y += dy)
+        ++n;
+    return n;
+}
+
 std::set<QString> visible_children(QWidget& w)
 {
     std::set<QString> out;
@@ -121,7 +140,11 @@ class FormWindowTest : public QObject {
     {
         model->click("Cmdstart");
         window->sync();
-        for (int m = 1; m < mission; ++m) {
+        play_on(mission - 1);
+    }
+    void play_on(int missions)
+    {
+        for (int m = 0; m < missions; ++m) {
             model->click("cmdready");
             window->sync();
             model->click("cmdcont");
@@ -220,6 +243,106 @@ private slots:
             for (int x = 0; x < pic.bounds().width; ++x)
                 if (shot.pixel(16 + x, 320 + y) != rgb_of(pic.raster().pixel(x, y)))
                     QFAIL(qPrintable(QStringLiteral("Pic1 differs at %1,%2").arg(x).arg(y)));
+    }
+
+    // At a fractional ratio too, each edge lies on the screen pixel the scale
+    // puts it on, each stroke is as wide all round, and each screen pixel of
+    // the picture is the mean of the raster's area it covers.
+    void at_any_pixel_ratio_edges_and_strokes_are_even_data()
+    {
+        QTest::addColumn<double>("ratio");
+        for (const double r : {1.0, 1.25, 1.5, 1.75, 2.0})
+            QTest::newRow(qPrintable(QString::number(r))) << r;
+    }
+    void at_any_pixel_ratio_edges_and_strokes_are_even()
+    {
+        QFETCH(double, ratio);
+        const velmo::ScreenScale scale = velmo::ScreenScale::nearest(ratio);
+        const int s = scale.stroke(1);
+        play_to(1);
+        window->findChild<QPushButton*>("cmdready")->setFocus();
+        QImage shot = at_ratio(*window, ratio);
+
+        // Again after a circle more: only the area it reaches is resampled.
+        for (const bool again : {false, true}) {
+            if (again) {
+                model->form().picture("Pic1").circle(200, 100, 15, 0x0000FF);
+                window->sync();
+                shot = at_ratio(*window, ratio);
+            }
+            const velmo::Raster& r = model->picture("Pic1").raster();
+            const velmo::Bounds pic = scale.box(model->picture("Pic1").bounds());
+            std::vector<std::uint32_t> mean(static_cast<std::size_t>(pic.width) * pic.height);
+            velmo::resample(
+                r.argb(), r.width(), r.height(), pic.width, pic.height, {0, pic.width}, {0, pic.height}, mean, pic.width);
+            for (int y = 0; y < pic.height; ++y)
+                for (int x = 0; x < pic.width; ++x)
+                    if (shot.pixel(pic.left + x, pic.top + y) != (mean[y * pic.width + x] | 0xFF000000u))
+                        QFAIL(qPrintable(QStringLiteral("Pic1 differs at %1,%2").arg(x).arg(y)));
+        }
+
+        for (const velmo::CommandButton& b : model->form().buttons()) {
+            if (!b.visible())
+                continue;
+            const velmo::Bounds e = scale.box(b.bounds());
+            const velmo::ButtonLook look = velmo::button_look(b.face());
+            const int mid_x = e.left + e.width / 2, mid_y = e.top + e.height / 2;
+            const QRgb lit = rgb_of(look.lit), shade = rgb_of(look.shade);
+            const QString name = QString::fromStdString(velmo::display_name(b));
+            // Each side: where its run starts in window and in screen pixels,
+            // its step inwards and its colour. Neighbours overlap by a pixel,
+            // and where a control stacked above covers a side it is not seen.
+            const velmo::Bounds& d = b.bounds();
+            const struct {
+                velmo::Point at;
+                int x, y, dx, dy;
+                QRgb colour;
+            } sides[] = {{{d.left + d.width / 2, d.top}, mid_x, e.top, 0, 1, lit},
+                {{d.left, d.top + d.height / 2}, e.left, mid_y, 1, 0, lit},
+                {{d.left + d.width / 2, d.top + d.height - 1}, mid_x, e.top + e.height - 1, 0, -1, shade},
+                {{d.left + d.width - 1, d.top + d.height / 2}, e.left + e.width - 1, mid_y, -1, 0, shade}};
+            for (const auto& side : sides) {
+                const auto covers = [&](const auto& o) {
+                    const velmo::Bounds& ob = o.bounds();
+                    return static_cast<const void*>(&o) != &b && o.visible() && side.at.x >= ob.left &&
+                        side.at.x < ob.left + ob.width && side.at.y >= ob.top && side.at.y < ob.top + ob.height;
+                };
+                const auto& f = model->form();
+                if (std::any_of(f.buttons().begin(), f.buttons().end(), covers) ||
+                    std::any_of(f.labels().begin(), f.labels().end(), covers))
+                    continue;
+                const int run = run_of(shot, side.colour, side.x, side.y, side.dx, side.dy);
+                QVERIFY2(run == s,
+                    qPrintable(QStringLiteral("%1's bevel is %2 pixels at %3,%4, not %5")
+                            .arg(name)
+                            .arg(run)
+                            .arg(side.x)
+                            .arg(side.y)
+                            .arg(s)));
+            }
+            QVERIFY2(shot.pixel(mid_x, e.top - 1) != lit && shot.pixel(e.left - 1, mid_y) != lit, qPrintable(name));
+            if (name != "cmdready")
+                continue;
+            for (const velmo::Point dot : velmo::focus_ring(b.bounds().width, b.bounds().height)) {
+                const int x = scale.edge(b.bounds().left + dot.x), y = scale.edge(b.bounds().top + dot.y);
+                if (run_of(shot, rgb_of(look.ink), x, y, 1, 0) < s || run_of(shot, rgb_of(look.ink), x, y, 0, 1) < s)
+                    QFAIL(qPrintable(QStringLiteral("the ring's dot at %1,%2 is not %3 wide").arg(dot.x).arg(dot.y).arg(s)));
+            }
+        }
+
+        play_on(5); // mission 6: the line to measure and the model box
+        shot = at_ratio(*window, ratio);
+        for (const velmo::LineShape& l : model->form().lines()) {
+            if (!l.visible())
+                continue;
+            const velmo::Bounds a = velmo::line_area(l), e = scale.box(a);
+            const QRgb c = rgb_of(l.colour());
+            const bool across = l.from().y == l.to().y;
+            const int mid_x = e.left + e.width / 2, mid_y = e.top + e.height / 2;
+            QCOMPARE(across ? run_of(shot, c, mid_x, e.top, 0, 1) : run_of(shot, c, e.left, mid_y, 1, 0),
+                scale.stroke(across ? a.height : a.width));
+            QVERIFY(across ? shot.pixel(e.left - 1, e.top) != c : shot.pixel(e.left, e.top - 1) != c);
+        }
     }
 
     void the_estimate_is_yellow_on_dark_grey()
