@@ -6,6 +6,7 @@
 #include "game/answer_entry.h"
 #include "game/phases.h"
 #include "missions/missions.h"
+#include "platform/screen.h"
 #include "scoring/scorers.h"
 #include "support.h"
 
@@ -154,6 +155,24 @@ void BM_FullGame(benchmark::State& state)
 }
 BENCHMARK(BM_FullGame)->Unit(benchmark::kMillisecond);
 
+// Mission 2's picture, all of it, brought to the screen at a scale (in
+// 1024ths), as a view does when the picture is drawn anew: at a whole scale
+// blocks, between whole scales the area mean.
+void BM_ShowPicture(benchmark::State& state)
+{
+    Bench b;
+    tehtava2(b.g());
+    const Raster& r = b.w.form().picture("Pic1").raster();
+    const ScreenScale scale(static_cast<int>(state.range(0)));
+    const Bounds box = scale.box({16, 320, r.width(), r.height()});
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(box.width) * box.height);
+    for (auto _ : state) {
+        resample(r.argb(), r.width(), r.height(), box.width, box.height, {0, box.width}, {0, box.height}, out, box.width);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_ShowPicture)->Arg(1024)->Arg(2048)->Arg(1280)->Arg(1536)->Arg(1792)->Unit(benchmark::kMicrosecond);
+
 // Prints as usual, and keeps the medians for the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -167,7 +186,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)
             if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-                median_ns[r.run_name.function_name + r.run_name.args] =
+                median_ns[r.run_name.function_name + (r.run_name.args.empty() ? "" : "/" + r.run_name.args)] =
                     r.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(r.time_unit);
     }
 };
@@ -192,6 +211,12 @@ int main(int argc, char** argv)
         std::printf("Start after an hour at rest: %.1f us, after 2 ms: %.1f us, ratio %.2fx (target: under 1 ms)\n",
             m.at("BM_StartAfterRest/3600000") / 1e3, m.at("BM_StartAfterRest/2") / 1e3,
             m.at("BM_StartAfterRest/3600000") / m.at("BM_StartAfterRest/2"));
+    if (m.count("BM_ShowPicture/2048"))
+        for (const char* at : {"1280", "1536", "1792"})
+            if (m.count(std::string("BM_ShowPicture/") + at))
+                std::printf("the whole picture at %.2fx: %.2f ms, %.2fx the 2 x 2 blocks of scale 2\n", std::atoi(at) / 1024.0,
+                    m.at(std::string("BM_ShowPicture/") + at) / 1e6,
+                    m.at(std::string("BM_ShowPicture/") + at) / m.at("BM_ShowPicture/2048"));
     if (m.count("BM_FullGame"))
         std::printf("full headless game: %.2f ms, %.0f games/s (target: at least 200)\n", m.at("BM_FullGame") / 1e6,
             1e9 / m.at("BM_FullGame"));

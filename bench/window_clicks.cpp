@@ -3,7 +3,9 @@
 // game with the mouse through XTEST and times each click, from the moment
 // the server has it to the moment the window's pixels where it shows change:
 // Start's face, the estimate after a step, "RIGHT ANSWER" after Ready,
-// Continue's face. Prints the median and the worst of each.
+// Continue's face. Prints the median and the worst of each. With
+// QT_SCALE_FACTOR set, the game (which inherits it) runs at that scale, and
+// the clicks and the areas watched are scaled alike.
 //
 //   velmo_window_clicks RUNS PROGRAM
 
@@ -42,6 +44,10 @@ constexpr Click step{"a step", 444, 280, {368, 272, 432, 288}};
 constexpr Click ready{"Ready", 400, 304, {344, 152, 456, 168}};
 constexpr Click cont{"Continue", 400, 252, {352, 240, 448, 264}};
 
+// Screen pixels per window pixel, as the game is given it.
+const double scale = std::getenv("QT_SCALE_FACTOR") ? std::atof(std::getenv("QT_SCALE_FACTOR")) : 1.0;
+int on_screen(int window_px) { return static_cast<int>(window_px * scale + 0.5); }
+
 std::vector<std::uint32_t> pixels(xcb_connection_t* c, xcb_window_t w, const Area& a)
 {
     std::vector<std::uint32_t> out;
@@ -61,11 +67,12 @@ std::vector<std::uint32_t> pixels(xcb_connection_t* c, xcb_window_t w, const Are
 // negative time where it never did.
 double time_click(velmo::test::XSession& x, xcb_connection_t* c, xcb_window_t w, const Click& k)
 {
-    const auto before = pixels(c, w, k.shows);
-    x.click(k.x, k.y, false);
+    const Area shows{on_screen(k.shows.left), on_screen(k.shows.top), on_screen(k.shows.right), on_screen(k.shows.bottom)};
+    const auto before = pixels(c, w, shows);
+    x.click(on_screen(k.x), on_screen(k.y), false);
     const auto sent = Clock::now();
     while (Clock::now() - sent < std::chrono::seconds(2)) {
-        if (pixels(c, w, k.shows) != before)
+        if (pixels(c, w, shows) != before)
             return std::chrono::duration<double, std::milli>(Clock::now() - sent).count();
     }
     return -1;
@@ -109,7 +116,7 @@ int main(int argc, char** argv)
         }
         for (const Click* k : game) {
             if (k != &start && k != &cont) // the mission comes 3 s after Continue: Ready's orange face
-                x.wait_for([](const velmo::test::Shot& s) { return s.at(230, 300) == 0xFF8000; }, std::chrono::seconds(5));
+                x.wait_for([](const velmo::test::Shot& s) { return s.at(on_screen(230), on_screen(300)) == 0xFF8000; }, std::chrono::seconds(5));
             if (!k)
                 continue;
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -126,7 +133,8 @@ int main(int argc, char** argv)
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    std::printf("desktop: a click to the window's pixels changed, over %d runs, a whole game each:\n", runs);
+    std::printf("desktop at scale %g: a click to the window's pixels changed, over %d runs, a whole game each:\n",
+        scale, runs);
     for (const Click* k : {&start, &step, &ready, &cont}) {
         const auto& v = seen[k->name];
         if (!v.empty())
