@@ -5,19 +5,8 @@
 #include "platform/appearance.h"
 
 #include <string>
-#include <vector>
 
 namespace velmo::web {
-
-void make_focus_ring(const ButtonView& v)
-{
-    const Bounds& b = v.model->bounds();
-    std::vector<int> xy;
-    for (const Point& p : focus_ring(b.width, b.height))
-        xy.insert(xy.end(), {p.x, p.y});
-    velmo_dom_focus_ring(v.widget.id, xy.data(), static_cast<int>(xy.size() / 2), b.left, b.top, b.width, b.height,
-        Css(button_look(v.model->face()).ink));
-}
 
 ButtonView make_button(CommandButton& model, Place place)
 {
@@ -40,6 +29,13 @@ ButtonView make_button(CommandButton& model, Place place)
         velmo_dom_attribute(id, "aria-keyshortcuts", (std::string("Alt+") + key).c_str());
     }
     velmo_dom_caption(id, caption.c_str(), amp == std::string::npos ? -1 : static_cast<int>(amp));
+    // The desktop's dotted focus ring, pixel for pixel, as the page draws it
+    // at its scale: index.html draws the title screen's too, before the game is up.
+    std::string ring;
+    for (const Point& p : focus_ring(b.width, b.height))
+        ring += (ring.empty() ? "" : " ") + std::to_string(p.x) + ',' + std::to_string(p.y);
+    velmo_dom_attribute(id, "data-ring", ring.c_str());
+    velmo_dom_focus_ring(id);
     velmo_dom_show(id, model.visible());
     return {&model, {id, model.visible()}};
 }

@@ -15,10 +15,6 @@ using ButtonView = View<CommandButton, ButtonElement>;
 // A real <button> whose face is exactly its colour, with a bevel, its caption
 // (access key underlined) and a dotted ring when it has the focus.
 ButtonView make_button(CommandButton& model, Place place);
-// Draws the desktop's dotted focus ring, pixel for pixel, as the image the
-// button shows while it has the focus. Left out of the first frame: it costs
-// a little to draw, and nothing has the focus yet.
-void make_focus_ring(const ButtonView& v);
 // Brings the button up to its model; returns whether it changed the page.
 bool sync_view(ButtonView& v);
 

@@ -46,11 +46,11 @@ void velmo_dom_text(int element, const char* text);
 // A button's caption with its access letter, at byte `key_at` (or -1), underlined.
 void velmo_dom_caption(int element, const char* text, int key_at);
 
-// A button's focus ring: `count` dots (x, y pairs) in the colour, on a
-// transparent image of its box on the screen, shown while it has the focus;
-// drawn again at each new scale, each dot a stroke wide.
-void velmo_dom_focus_ring(
-    int element, const int* xy, int count, int left, int top, int width, int height, const char* colour);
+// A button's focus ring, from the dots of its data-ring ("x,y x,y ..." in
+// window pixels) in its colour, on a transparent image of its box on the
+// screen, shown while it has the focus; drawn again at each new scale (by
+// index.html's velmoRing), each dot a stroke wide.
+void velmo_dom_focus_ring(int element);
 
 // Canvases: size in pixels, RGBA rows copied in. The size drops the bitmap
 // only where the canvas has another (one taken over from an understudy may

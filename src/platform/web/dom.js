@@ -4,7 +4,6 @@ mergeInto(LibraryManager.library, {
   $velmoDom: {
     nodes: [],
     contexts: [],
-    rings: [],
     root: -1,
     understudies: [],
     // An understudy's canvases by their controls' names.
@@ -14,11 +13,8 @@ mergeInto(LibraryManager.library, {
       return velmoDom.nodes.length - 1;
     },
     // The title screen's elements that the page comes with, by id, until the
-    // window takes each over; the signatures of the window and of those taken,
-    // as they came, and those elements.
+    // window takes each over.
     prerendered: {},
-    before: [],
-    adopted: [],
     // One of them, emptied, for the window to make as it would a new one.
     // Made the same, it looks the same; and no frame shows it empty, as the
     // window makes all it shows first in one task.
@@ -28,28 +24,11 @@ mergeInto(LibraryManager.library, {
         return null;
       }
       delete velmoDom.prerendered[name];
-      velmoDom.before.push(velmoDom.signature(node));
-      velmoDom.adopted.push(node);
       while (node.attributes.length) {
         node.removeAttribute(node.attributes[0].name);
       }
       node.textContent = '';
       return node;
-    },
-    // What an element is, in terms the browser has normalised: its tag,
-    // attributes, declared styles (less where the window is placed) and content.
-    signature: function (node) {
-      var style = node.style, declared = [];
-      for (var i = 0; i < style.length; ++i) {
-        var placed = node.id === 'window' && /^(left|top|--k|--r|--s)$/.test(style[i]);
-        if (!placed) {
-          declared.push(style[i] + ':' + style.getPropertyValue(style[i]));
-        }
-      }
-      var attributes = Array.prototype.filter.call(node.attributes, function (a) { return a.name !== 'style'; })
-        .map(function (a) { return a.name + '=' + a.value; });
-      return [node.localName, attributes.sort().join(' '), declared.sort().join(';'),
-              node.id === 'window' ? '' : node.innerHTML].join('|');
     },
     // The window's scale as index.html's velmoFit set it: screen pixels a
     // window pixel in 1024ths, and where a window pixel's edge falls on the
@@ -58,27 +37,6 @@ mergeInto(LibraryManager.library, {
       var root = document.getElementById('window').style;
       var per1024 = Math.round(parseFloat(root.getPropertyValue('--k') || '1') * 1024);
       return {per1024: per1024, edge: function (v) { return Math.floor((v * per1024 + 512) / 1024); }};
-    },
-    // The focus ring of a button, a bitmap of its box on the screen, so that
-    // each dot is a stroke wide wherever it falls; decoded at once and kept:
-    // a vector image, or one first decoded when the focus comes, would cost
-    // the frame that shows the focus.
-    drawRing: function (ring) {
-      var scale = velmoDom.scale(), edge = scale.edge, stroke = Math.max(1, edge(1));
-      var canvas = document.createElement('canvas');
-      canvas.width = edge(ring.left + ring.width) - edge(ring.left);
-      canvas.height = edge(ring.top + ring.height) - edge(ring.top);
-      var g = canvas.getContext('2d');
-      g.fillStyle = ring.colour;
-      for (var i = 0; i < ring.xy.length; i += 2) {
-        g.fillRect(edge(ring.left + ring.xy[i]) - edge(ring.left), edge(ring.top + ring.xy[i + 1]) - edge(ring.top),
-                   stroke, stroke);
-      }
-      var url = canvas.toDataURL();
-      ring.node.style.setProperty('--ring', 'url("' + url + '")');
-      ring.image = new Image();
-      ring.image.src = url;
-      ring.image.decode().catch(function () {});
     },
     context: function (canvas) {
       if (!velmoDom.contexts[canvas]) {
@@ -93,7 +51,6 @@ mergeInto(LibraryManager.library, {
     document.title = UTF8ToString(title);
     var root = document.getElementById('window');
     // The title screen the page came with, to be taken over (see velmo_dom_create).
-    velmoDom.before = [velmoDom.signature(root)];
     Array.prototype.slice.call(root.childNodes).forEach(function (node) {
       if (node.id) {
         velmoDom.prerendered[node.id] = node;
@@ -110,22 +67,13 @@ mergeInto(LibraryManager.library, {
     return velmoDom.root;
   },
 
-  // Ends the taking over: the page's elements that the window did not make go,
-  // and where the title screen the page came with is not the window's, the
-  // console says so, with the window's own, for index.html. A click or an
-  // access key on the title screen before the game was up is played now.
+  // Ends the taking over: the page's elements that the window did not make
+  // go. A click or an access key on the title screen before the game was up
+  // is played now.
   velmo_dom_adopted__deps: ['$velmoDom'],
   velmo_dom_adopted: function () {
-    var root = velmoDom.nodes[velmoDom.root];
-    var stale = Object.keys(velmoDom.prerendered);
-    stale.forEach(function (id) { velmoDom.prerendered[id].remove(); });
-    var now = [velmoDom.signature(root)].concat(velmoDom.adopted.map(velmoDom.signature));
-    if (stale.length || now.join('\n') !== velmoDom.before.join('\n')) {
-      console.error("index.html's title screen is not the window's; the window makes\n" +
-        Array.prototype.map.call(root.children, function (node) { return node.outerHTML; }).join('\n'));
-    }
+    Object.keys(velmoDom.prerendered).forEach(function (id) { velmoDom.prerendered[id].remove(); });
     velmoDom.prerendered = {};
-    velmoDom.adopted = [];
     var early = Module.earlyPress && Module.earlyPress();
     if (early && early.isConnected) {
       Promise.resolve().then(function () { early.click(); });
@@ -193,7 +141,6 @@ mergeInto(LibraryManager.library, {
   velmo_dom_on_rescale__deps: ['$velmoDom'],
   velmo_dom_on_rescale: function (rescaled, user) {
     window.velmoRescaled = function () { // index.html's velmoFit calls it
-      velmoDom.rings.forEach(velmoDom.drawRing);
       {{{ makeDynCall('vi', 'rescaled') }}}(user);
     };
   },
@@ -231,11 +178,8 @@ mergeInto(LibraryManager.library, {
   },
 
   velmo_dom_focus_ring__deps: ['$velmoDom'],
-  velmo_dom_focus_ring: function (element, xy, count, left, top, width, height, colour) {
-    var ring = {node: velmoDom.nodes[element], xy: Array.from(HEAP32.subarray(xy >> 2, (xy >> 2) + 2 * count)),
-                left: left, top: top, width: width, height: height, colour: UTF8ToString(colour)};
-    velmoDom.drawRing(ring);
-    velmoDom.rings.push(ring);
+  velmo_dom_focus_ring: function (element) {
+    velmoRing(velmoDom.nodes[element]); // index.html's
   },
 
   velmo_dom_canvas_size__deps: ['$velmoDom'],
@@ -332,19 +276,8 @@ mergeInto(LibraryManager.library, {
         afterFrame(next);
       }
     };
-    // The first frame is on the screen once the browser reports its first
-    // contentful paint, which it does when the frame is presented: work begun
-    // as soon as the frame is made would compete with drawing it.
-    if (window.PerformanceObserver && PerformanceObserver.supportedEntryTypes.indexOf('paint') >= 0) {
-      new PerformanceObserver(function (list, observer) {
-        if (list.getEntriesByName('first-contentful-paint').length) {
-          observer.disconnect();
-          setTimeout(next, 0);
-        }
-      }).observe({ type: 'paint', buffered: true });
-    } else {
-      afterFrame(next);
-    }
+    // index.html runs the game's script once the first frame is on the screen.
+    setTimeout(next, 0);
   },
 
   velmo_dom_focused__deps: ['$velmoDom'],

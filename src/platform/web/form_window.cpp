@@ -95,8 +95,6 @@ void FormWindow::make_all()
 {
     all_made_ = true;
     sync();
-    for (const ButtonView& v : buttons_)
-        make_focus_ring(v);
     velmo_dom_show_once(root_);
 }
 
