@@ -73,6 +73,7 @@ void velmo_dom_when_fonts_loaded(const char* fonts, VelmoCallback done, void* us
 
 int velmo_dom_focused(int element);
 void velmo_dom_focus(int element);
+void velmo_dom_blur(int element);
 void velmo_dom_on_click(int element, VelmoCallback clicked, void* user);
 // Alt+letter anywhere in the page; the browser keeps the key where the
 // callback returns 0.

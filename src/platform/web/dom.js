@@ -291,6 +291,11 @@ mergeInto(LibraryManager.library, {
     velmoDom.nodes[element].focus({ preventScroll: true });
   },
 
+  velmo_dom_blur__deps: ['$velmoDom'],
+  velmo_dom_blur: function (element) {
+    velmoDom.nodes[element].blur();
+  },
+
   velmo_dom_on_click__deps: ['$velmoDom'],
   velmo_dom_on_click: function (element, clicked, user) {
     velmoDom.nodes[element].addEventListener('click', function () {

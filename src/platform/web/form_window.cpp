@@ -130,6 +130,9 @@ void FormWindow::pass_focus_on(const ButtonView& from)
             return;
         }
     }
+    // None shown: the window keeps the focus, as on the desktop. Some engines
+    // (WebKit) would leave it on the hidden button.
+    velmo_dom_blur(from.widget.id);
 }
 
 Dispatcher::Millis FormWindow::elapsed() const

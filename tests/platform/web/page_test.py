@@ -40,6 +40,22 @@ FLOW = {"s": "Cmdstart", "r": "cmdready", "c": "cmdcont", "n": "Cmdnew"}
 CENTRE = {"Cmdstart": (400, 220), "cmdready": (400, 304), "cmdcont": (400, 252), "Cmdnew": (664, 92),
           "cmdchange(0)": (356, 280), "cmdchange(1)": (444, 280)}
 
+# The buttons by their tab indexes, from the design table.
+TAB_ORDER = ["cmdchange(0)", "cmdready", "cmdcont", "cmdchange(1)", "cmdchange(2)", "cmdchange(3)", "Cmdstart",
+             "cmdchange(4)", "cmdchange(5)", "cmdchange(6)", "cmdchange(7)", "Cmdnew"]
+
+
+def next_focus(after, shown, step=1):
+    """Where the desktop puts the focus when it leaves `after`: the next shown button in tab
+    order (the one before, going back), round the window; none where none is shown."""
+    at = TAB_ORDER.index(after)
+    for k in range(1, len(TAB_ORDER) + 1):
+        candidate = TAB_ORDER[(at + step * k) % len(TAB_ORDER)]
+        if candidate in shown:
+            return candidate
+    return None
+
+
 # Before the page's own scripts, put first in its head as it is served:
 # counts what it schedules, what it throws and logs, and whether the browser
 # was left an Alt key; notes when each button was shown and hidden.
@@ -409,15 +425,23 @@ class PageTest(unittest.TestCase):
         self.play(press)
 
     def test_keyboard_only(self):
-        """Tab (Shift+Tab where the button comes before the focus) until it has the focus, then Space."""
+        """Tab (Shift+Tab where the button comes before the focus) until it has the focus, then
+        Space; after each, the focus where the desktop puts it: Tab to the next shown button, and
+        Space, which hides the button, to the next shown one after it."""
         def press(m, button):
             for _ in range(20):
                 s = self.page.read()
                 if s["focused"] == button:
                     self.page.key(" ")
+                    t = self.page.wait_for(lambda t: button not in t["buttons"], f"{button} gone in mission {m}")
+                    self.assertEqual(t["focused"] or None, next_focus(button, t["buttons"]), f"after {button} in mission {m}")
                     return
                 back = s["focused"] in s["order"] and s["order"].index(s["focused"]) > s["order"].index(button)
                 self.page.key("Tab", shift=back)
+                # Tab past the last button leaves the page, as in any page, where the desktop goes round.
+                if s["focused"] in s["order"] and s["focused"] != s["order"][0 if back else -1]:
+                    self.assertEqual(self.page.read()["focused"], next_focus(s["focused"], s["buttons"], -1 if back else 1),
+                                     f"Tab from {s['focused']} in mission {m}")
             self.fail(f"Tab never reached {button} in mission {m}")
         press.steps = False
         self.play(press)
