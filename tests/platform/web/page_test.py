@@ -125,8 +125,10 @@ class InstrumentedHandler(Handler):
     change = None
 
     wasm = None  # what a test serves for velmo.wasm, from the real one
+    delay = 0  # seconds the host takes over each answer
 
     def do_GET(self):
+        time.sleep(self.delay)
         path = self.path.split("?")[0]
         if path == "/velmo.wasm" and self.wasm:
             with open(os.path.join(self.directory, "velmo.wasm"), "rb") as f:
@@ -148,7 +150,9 @@ class InstrumentedHandler(Handler):
 
 
 def served(folder, **variant):
-    server = serve(folder, 0, handler=type("Variant", (InstrumentedHandler,), variant))
+    handler = type("Variant", (InstrumentedHandler,), variant)
+    server = serve(folder, 0, handler=handler)
+    server.handler = handler  # for a test to change as it goes
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -541,21 +545,30 @@ class PageTest(unittest.TestCase):
         for declared, loaded, _ in icons:
             self.assertEqual(declared, loaded)
 
-    def test_offline(self):
-        """After one visit the page plays from its service worker with its host gone."""
+    def test_return_visit(self):
+        """After one visit the page comes from its service worker: its title screen as quickly
+        with its host slow as with it quick, and a game with its host gone."""
         server = served(PAGE)
         p = Page(f"http://127.0.0.1:{server.server_port}/")
         self.addCleanup(p.close)
         self.assertEqual(len(p.kept()), 1)
-        server.shutdown()
-        server.server_close()
-        if p.browser.clears_cache:
-            p.browser.clear_cache()
-        else:
-            print(f"offline: emptying the HTTP cache left out: {ENGINE}'s driver cannot; the worker is seen serving",
+        if not p.browser.clears_cache:
+            print(f"return visit: emptying the HTTP cache left out: {ENGINE}'s driver cannot; the worker is seen serving",
                   file=sys.stderr)
-        p.open()
-        self.assertTrue(p.js("return !!navigator.serviceWorker.controller"), "the worker serves the page")
+        title = {}
+        for host in ("quick", "slow", "gone"):
+            with self.subTest(host=host):
+                server.handler.delay = 2 if host == "slow" else 0
+                if host == "gone":
+                    server.shutdown()
+                    server.server_close()
+                if p.browser.clears_cache:
+                    p.browser.clear_cache()
+                p.open(ready=host == "gone")
+                self.assertTrue(p.js("return !!navigator.serviceWorker.controller"), "the worker serves the page")
+                title[host] = p.js("const paint = performance.getEntriesByName('first-contentful-paint')[0];"
+                                   "return paint ? paint.startTime : performance.now();")
+        self.assertLess(title["slow"], title["quick"] + 500, f"the title screen, in ms from navigation: {title}")
         p.key("s", alt=True)
         self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
         p.click(*CENTRE["cmdchange(1)"])
