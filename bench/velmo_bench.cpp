@@ -3,6 +3,7 @@
 // Prints the median of several repetitions and the ratios to the floors.
 
 #include "app/frmvelmo.h"
+#include "quick_game.h"
 #include "game/answer_entry.h"
 #include "game/phases.h"
 #include "missions/missions.h"
@@ -148,7 +149,7 @@ void BM_FullGame(benchmark::State& state)
 {
     for (auto _ : state) {
         Frmvelmo w;
-        benchmark::DoNotOptimize(w.play_quick_game());
+        benchmark::DoNotOptimize(velmo::test::play_quick_game(w));
     }
     state.counters["games/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

@@ -2,6 +2,7 @@
 // after the first 100 games (within 1 MB), since nothing is created or
 // released during a game.
 #include "app/frmvelmo.h"
+#include "quick_game.h"
 
 #include <sys/resource.h>
 
@@ -22,7 +23,7 @@ int main()
     velmo::Frmvelmo w;
     long after_warm_up = 0;
     for (int g = 1; g <= games; ++g) {
-        w.play_quick_game();
+        velmo::test::play_quick_game(w);
         if (g == warm_up)
             after_warm_up = peak_rss_kb();
     }

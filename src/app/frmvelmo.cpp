@@ -68,39 +68,4 @@ bool Frmvelmo::access_key(char letter)
     return false;
 }
 
-long Frmvelmo::play_quick_game()
-{
-    advance(500);
-    click("Cmdstart");
-    for (int m = 1; m <= 10; ++m) {
-        click("cmdchange", 1);
-        click("cmdchange", 3);
-        click("cmdready");
-        if (m == 10)
-            break;
-        advance(700);
-        click("cmdcont");
-        advance(3000);
-    }
-    long total = 0;
-    for (int k = 0; k < 10; ++k)
-        total += state().scores[k];
-    click("Cmdnew");
-    return total;
-}
-
-void rehearse(void (*stage)(Form&, Dispatcher&))
-{
-    {
-        Frmvelmo rehearsal;
-        for (int game = 0; game < 3; ++game)
-            rehearsal.play_quick_game();
-    }
-    if (stage) {
-        Frmvelmo first_mission;
-        first_mission.click("Cmdstart");
-        stage(first_mission.form(), first_mission.dispatcher());
-    }
-}
-
 } // namespace velmo

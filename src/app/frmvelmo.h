@@ -55,10 +55,6 @@ public:
         return game_.state;
     }
 
-    // One whole game as a quick player plays it, on the virtual clock with the
-    // real 3-second waits: a look, a few steps, Ready, Continue. Returns the total.
-    long play_quick_game();
-
     // For the view and for tests that need the whole model.
     Form& form() { return form_; }
     Dispatcher& dispatcher() { return dispatcher_; }
@@ -69,11 +65,5 @@ private:
     Game game_;
     Dispatcher dispatcher_;
 };
-
-// Quick games on a window model of their own, which no one sees: run once
-// before the player's first click, they leave the code of every handler and
-// generator compiled and warm. Then the first mission, as Start leaves it,
-// goes to `stage`, where a view can draw it once where no one sees it.
-void rehearse(void (*stage)(Form& form, Dispatcher& dispatcher) = nullptr);
 
 } // namespace velmo

@@ -5,5 +5,5 @@
 int main()
 {
     static velmo::Frmvelmo model;
-    velmo::web::show_page(model.form(), model.dispatcher(), &velmo::rehearse);
+    velmo::web::show_page(model.form(), model.dispatcher());
 }

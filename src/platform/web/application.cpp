@@ -13,37 +13,32 @@ namespace {
 struct Page {
     Form& form;
     Dispatcher& dispatcher;
-    void (*rehearse)(Stage);
     std::unique_ptr<FormWindow> window;
 };
 
-void stage(Form& form, Dispatcher& dispatcher)
-{
-    FormWindow understudy(form, dispatcher, FormWindow::Role::understudy);
-}
+// The page's start: each step a task of its own after a frame, so that a
+// click that comes meanwhile waits for one step at most.
 
-void first_frame_drawn(void* page)
+void ready(void*) { velmo_dom_mark("velmo-ready"); }
+
+void title_screen_drawn(void* page)
 {
-    auto* p = static_cast<Page*>(page);
-    // The rehearsal first: the browser optimises the code it ran while the
-    // rest goes on, on another thread.
-    if (p->rehearse)
-        p->rehearse(&stage);
-    p->window->make_all();
+    static_cast<Page*>(page)->window->make_all();
+    velmo_dom_after_frame(&ready, page);
 }
 
 void fonts_loaded(void* page)
 {
     auto* p = static_cast<Page*>(page);
     p->window = std::make_unique<FormWindow>(p->form, p->dispatcher);
-    velmo_dom_after_first_frame(&first_frame_drawn, p);
+    velmo_dom_after_frame(&title_screen_drawn, p);
 }
 
 } // namespace
 
-void show_page(Form& form, Dispatcher& dispatcher, void (*rehearse)(Stage))
+void show_page(Form& form, Dispatcher& dispatcher)
 {
-    static Page page{form, dispatcher, rehearse, nullptr};
+    static Page page{form, dispatcher, nullptr};
     velmo_dom_when_fonts_loaded(all_fonts().c_str(), &fonts_loaded, &page);
 }
 

@@ -16,15 +16,9 @@ using VelmoKeyCallback = int (*)(void* user, int letter);
 // The window: the page's one element of width x height, its title the page's.
 // It takes over the elements of the title screen that the page comes with:
 // each that it makes by the same name and tag, up to velmo_dom_adopted, which
-// removes the rest, reports where any differs from what it made, and plays a
-// click the page took before the game was up.
+// removes the rest and plays a click the page took before the game was up.
 int velmo_dom_window(const char* title, int width, int height, const char* back);
 void velmo_dom_adopted();
-// A window of the same size and place under the page's window, which hides
-// it; it goes with the frame after the next velmo_dom_after_first_frame call
-// back. For drawing once what a click will show, so that no click pays for
-// the browser's first layout and paint of it.
-int velmo_dom_understudy();
 // A child of a window, its id `name` in the page's own window, stacked at
 // `layer` (higher over lower) and put in the document before the element
 // `before`, or last where that is -1: the document order is the tab order,
@@ -53,21 +47,17 @@ void velmo_dom_caption(int element, const char* text, int key_at);
 void velmo_dom_focus_ring(int element);
 
 // Canvases: size in pixels, RGBA rows copied in. The size drops the bitmap
-// only where the canvas has another (one taken over from an understudy may
-// have); returns 1 where it did.
+// only where it is another; returns 1 where it did.
 int velmo_dom_canvas_size(int canvas, int width, int height);
 void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int top, int width, int height);
 
 // The width of an element's text in a CSS font, which it takes, in whole
 // window pixels; its face must be loaded.
 int velmo_dom_text_width(int element, const char* font);
-// Calls back once, as soon as the page's first frame is on the screen (where
-// the browser does not report its first paint: once the frame after this one
-// has been drawn). Two frames later it removes the understudies and marks
-// "velmo-ready" in the page's performance timeline; the window takes over
-// each canvas an understudy drew, in place of its own hidden one of that name
-// and another size.
-void velmo_dom_after_first_frame(VelmoCallback done, void* user);
+// Calls back once, in a task of its own after the next frame is drawn.
+void velmo_dom_after_frame(VelmoCallback done, void* user);
+// A mark in the page's performance timeline.
+void velmo_dom_mark(const char* name);
 // Calls back once every face of the list (CSS fonts, one a line) is loaded.
 void velmo_dom_when_fonts_loaded(const char* fonts, VelmoCallback done, void* user);
 

@@ -5,9 +5,6 @@ mergeInto(LibraryManager.library, {
     nodes: [],
     contexts: [],
     root: -1,
-    understudies: [],
-    // An understudy's canvases by their controls' names.
-    drawn: {},
     add: function (node) {
       velmoDom.nodes.push(node);
       return velmoDom.nodes.length - 1;
@@ -80,33 +77,12 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // Laid out and drawn exactly under the window, whose own background hides
-  // it, and out of reach of input and assistive technology until it goes.
-  velmo_dom_understudy__deps: ['$velmoDom'],
-  velmo_dom_understudy: function () {
-    var window = velmoDom.nodes[velmoDom.root];
-    var root = document.createElement('div');
-    root.className = window.className;
-    root.style.cssText = window.style.cssText;
-    root.style.zIndex = -1;
-    root.setAttribute('aria-hidden', 'true');
-    root.inert = true;
-    window.parentNode.insertBefore(root, window);
-    velmoDom.understudies.push(root);
-    return velmoDom.add(root);
-  },
-
   velmo_dom_create__deps: ['$velmoDom'],
   velmo_dom_create: function (parent, tag, name, cssClass, layer, before) {
     tag = UTF8ToString(tag);
     name = UTF8ToString(name);
-    var node = parent === velmoDom.root && velmoDom.adopt(tag, name) || document.createElement(tag);
-    // Only the window's own are named: an understudy's would take their ids.
-    if (parent === velmoDom.root) {
-      node.id = name;
-    } else if (node instanceof HTMLCanvasElement) {
-      velmoDom.drawn[name] = node;
-    }
+    var node = velmoDom.adopt(tag, name) || document.createElement(tag);
+    node.id = name;
     node.className = UTF8ToString(cssClass);
     node.style.zIndex = layer;
     velmoDom.nodes[parent].insertBefore(node, before < 0 ? null : velmoDom.nodes[before]);
@@ -222,62 +198,14 @@ mergeInto(LibraryManager.library, {
 
   // A frame's callbacks run before it is drawn; a task queued from one runs
   // after, when the player already sees it.
-  velmo_dom_after_first_frame__deps: ['$velmoDom'],
-  velmo_dom_after_first_frame: function (done, user) {
-    var afterFrame = function (then) {
-      requestAnimationFrame(function () { setTimeout(then, 0); });
-    };
-    var steps = [
-      function () { {{{ makeDynCall('vi', 'done') }}}(user); },
-      // Each canvas the understudy drew, drawn again in a frame of its own:
-      // a canvas keeps the two buffers the compositor takes from it in turn,
-      // and making them is the costly part of showing a canvas.
-      function () {
-        Object.keys(velmoDom.drawn).forEach(function (name) {
-          var canvas = velmoDom.drawn[name];
-          canvas.getContext('2d').drawImage(canvas, 0, 0);
-        });
-      },
-      function () {
-        // The understudy's canvases are now made and drawn at mission 1's
-        // size: the window's own hidden canvas of the same name gives way to
-        // each, so that the first Start makes none. Only where the sizes
-        // differ, so that the view sees the change (see velmo_dom_canvas_size)
-        // before it shows the canvas.
-        Object.keys(velmoDom.drawn).forEach(function (name) {
-          var drawn = velmoDom.drawn[name], own = document.getElementById(name);
-          var at = velmoDom.nodes.indexOf(own);
-          if (at < 0 || !own.hidden || (own.width === drawn.width && own.height === drawn.height)) {
-            return;
-          }
-          drawn.id = own.id;
-          drawn.style.cssText = own.style.cssText;
-          drawn.hidden = true;
-          own.replaceWith(drawn);
-          var from = velmoDom.nodes.indexOf(drawn);
-          velmoDom.contexts[at] = velmoDom.context(from);
-          velmoDom.nodes[at] = drawn;
-          velmoDom.nodes[from] = velmoDom.contexts[from] = null;
-        });
-        velmoDom.drawn = {};
-        velmoDom.understudies.forEach(function (root) { root.remove(); });
-        velmoDom.understudies = [];
-        velmoDom.nodes.forEach(function (node, i) {
-          if (node && !node.isConnected) {
-            velmoDom.nodes[i] = velmoDom.contexts[i] = null;
-          }
-        });
-        performance.mark('velmo-ready');
-      },
-    ];
-    var next = function () {
-      steps.shift()();
-      if (steps.length) {
-        afterFrame(next);
-      }
-    };
-    // index.html runs the game's script once the first frame is on the screen.
-    setTimeout(next, 0);
+  velmo_dom_after_frame: function (done, user) {
+    requestAnimationFrame(function () {
+      setTimeout(function () { {{{ makeDynCall('vi', 'done') }}}(user); }, 0);
+    });
+  },
+
+  velmo_dom_mark: function (name) {
+    performance.mark(UTF8ToString(name));
   },
 
   velmo_dom_focused__deps: ['$velmoDom'],

@@ -13,13 +13,10 @@
 
 namespace velmo::web {
 
-FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, Role role)
+FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
     : form_(form)
     , dispatcher_(dispatcher)
-    , role_(role)
-    , root_(role == Role::understudy
-              ? velmo_dom_understudy()
-              : velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
+    , root_(velmo_dom_window(std::string(form.caption()).c_str(), form.width(), form.height(), Css(form.back())))
     , start_ms_(emscripten_get_now())
     , scale_(velmo_dom_screen_scale())
 {
@@ -37,15 +34,11 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, Role role)
         tab_order_.push_back(&v);
     std::sort(tab_order_.begin(), tab_order_.end(),
         [](const ButtonView* a, const ButtonView* b) { return a->model->tab_index() < b->model->tab_index(); });
-    if (role_ == Role::window) {
-        velmo_dom_on_access_key(&FormWindow::access_key, this);
-        velmo_dom_on_rescale(&FormWindow::rescaled, this);
-    }
+    velmo_dom_on_access_key(&FormWindow::access_key, this);
+    velmo_dom_on_rescale(&FormWindow::rescaled, this);
     sync();
-    if (role_ == Role::window) {
-        velmo_dom_adopted();
-        schedule();
-    }
+    velmo_dom_adopted();
+    schedule();
 }
 
 void FormWindow::sync()
@@ -62,7 +55,7 @@ void FormWindow::sync()
     // one is shown by the same event and the one after it goes too.
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         ButtonView& v = buttons_[i];
-        if (v.widget.id < 0 && made(v, buttons_at + i, make_button) && role_ == Role::window) {
+        if (v.widget.id < 0 && made(v, buttons_at + i, make_button)) {
             targets_.push_back({this, v.model});
             velmo_dom_on_click(v.widget.id, &FormWindow::clicked, &targets_.back());
         }

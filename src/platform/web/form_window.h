@@ -19,13 +19,7 @@ namespace velmo::web {
 // changed and touches only that.
 class FormWindow {
 public:
-    // The page's window, or an understudy: the same model drawn once under
-    // it, unseen, taking no input and scheduling nothing (see
-    // velmo_dom_understudy). An understudy may go at once; its elements
-    // stay until the page removes them.
-    enum class Role { window, understudy };
-
-    FormWindow(Form& form, Dispatcher& dispatcher, Role role = Role::window);
+    FormWindow(Form& form, Dispatcher& dispatcher);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
@@ -56,7 +50,6 @@ private:
 
     Form& form_;
     Dispatcher& dispatcher_;
-    Role role_;
     int root_; // the window's element, made before any of its children
     std::vector<ButtonView> buttons_;
     std::vector<PictureView> pictures_;

@@ -23,7 +23,7 @@ const velmo::Raster& raster(int picture)
 
 } // namespace
 
-int main() { velmo::web::show_page(model().form(), model().dispatcher(), &velmo::rehearse); }
+int main() { velmo::web::show_page(model().form(), model().dispatcher()); }
 
 extern "C" {
 // Picture boxes in design order (Pic1, Pic3, Pic2): 0xFFRRGGBB rows.

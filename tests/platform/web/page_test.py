@@ -29,16 +29,14 @@ from PIL import Image, ImageChops
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../../scripts"))
 import browsers  # noqa: E402
-from serve_web import Handler, serve  # noqa: E402
+import serve_web  # noqa: E402
+from serve_web import CENTRE  # noqa: E402
 
 PAGE = None
 ENGINE = None
 RENDER_WINDOW = None
 WAIT, FRAME = 3000, 1000 / 60  # Tmr2's interval; a frame at 60 Hz
 FLOW = {"s": "Cmdstart", "r": "cmdready", "c": "cmdcont", "n": "Cmdnew"}
-# Where the flow buttons are, from the design table: their centres.
-CENTRE = {"Cmdstart": (400, 220), "cmdready": (400, 304), "cmdcont": (400, 252), "Cmdnew": (664, 92),
-          "cmdchange(0)": (356, 280), "cmdchange(1)": (444, 280)}
 
 # The buttons by their tab indexes, from the design table.
 TAB_ORDER = ["cmdchange(0)", "cmdready", "cmdcont", "cmdchange(1)", "cmdchange(2)", "cmdchange(3)", "Cmdstart",
@@ -119,42 +117,8 @@ Node.prototype.appendChild = function (node) {
 </script>"""
 
 
-class InstrumentedHandler(Handler):
-    """Serves the page with the instrument first in its head; a test's own
-    server may change its markup."""
-    change = None
-
-    wasm = None  # what a test serves for velmo.wasm, from the real one
-    delay = 0  # seconds the host takes over each answer
-
-    def do_GET(self):
-        time.sleep(self.delay)
-        path = self.path.split("?")[0]
-        if path == "/velmo.wasm" and self.wasm:
-            with open(os.path.join(self.directory, "velmo.wasm"), "rb") as f:
-                return self.send(self.wasm(f.read()), "application/wasm")
-        if path not in ("/", "/index.html"):
-            return super().do_GET()
-        with open(os.path.join(self.directory, "index.html"), "rb") as f:
-            html = f.read().replace(b"<head>", b"<head>\n<script>" + INSTRUMENT.encode() + b"</script>", 1)
-        if self.change:
-            html = self.change(html)
-        self.send(html, "text/html; charset=utf-8")
-
-    def send(self, body, kind):
-        self.send_response(200)
-        self.send_header("Content-Type", kind)
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
-
-
 def served(folder, **variant):
-    handler = type("Variant", (InstrumentedHandler,), variant)
-    server = serve(folder, 0, handler=handler)
-    server.handler = handler  # for a test to change as it goes
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server
+    return serve_web.served(folder, head=INSTRUMENT, **variant)
 
 
 # What the page shows, read in one call.
@@ -617,7 +581,7 @@ class PageTest(unittest.TestCase):
         desktop's, scaled, puts it; and nothing on the console."""
         def held(html):
             return html.replace(b"</title>", b"</title>\n" + HOLD_GAME, 1)
-        server = served(PAGE, change=staticmethod(held))
+        server = served(PAGE, change=(held))
         self.addCleanup(server.server_close)
         self.addCleanup(server.shutdown)
         for name, width, height, ratio, device in SCREENS:
@@ -698,7 +662,7 @@ class PageTest(unittest.TestCase):
         taken = "[document.getElementById('window'), ...__velmo.titleScreen.filter(e => e.isConnected)]"
         made = f"return {taken}.map(__velmo.signature)"
         window = None
-        for case, variant in (("as it comes", {}), ("changed", {"change": staticmethod(changed)})):
+        for case, variant in (("as it comes", {}), ("changed", {"change": (changed)})):
             with self.subTest(case=case):
                 p = self.title_screen_page(**variant)
                 self.assertEqual(p.js("return [__velmo.titleScreen.filter(e => e.isConnected).map(e => e.id), "
@@ -717,7 +681,7 @@ class PageTest(unittest.TestCase):
     def test_title_screen_early_press(self):
         """A click or an access key on the title screen before the game is up is played once it
         is, on a title screen that looks the same meanwhile, its Start's focus ring included."""
-        held = {"change": staticmethod(lambda html: html.replace(b"</title>", b"</title>\n" + HOLD_GAME, 1))}
+        held = {"change": (lambda html: html.replace(b"</title>", b"</title>\n" + HOLD_GAME, 1))}
         after = self.window_shot()
         self.page.key("Tab")
         ring_after = self.focused_shot(self.page)
@@ -745,9 +709,9 @@ class PageTest(unittest.TestCase):
         def no_wasm(html):
             return html.replace(b"</title>", b"</title>\n<script>delete window.WebAssembly;</script>", 1)
         for case, variant, words in (
-                ("no WebAssembly", {"change": staticmethod(no_wasm)}, "Velmo needs JavaScript and WebAssembly."),
-                ("cut short", {"wasm": staticmethod(lambda b: b[:len(b) // 2])}, "Velmo cannot run here: its WebAssembly (velmo.wasm) did not compile."),
-                ("not compiling", {"wasm": staticmethod(lambda b: b[:8] + b"\xff" * 64)}, "Velmo cannot run here: its WebAssembly (velmo.wasm) did not compile.")):
+                ("no WebAssembly", {"change": (no_wasm)}, "Velmo needs JavaScript and WebAssembly."),
+                ("cut short", {"wasm": (lambda b: b[:len(b) // 2])}, "Velmo cannot run here: its WebAssembly (velmo.wasm) did not compile."),
+                ("not compiling", {"wasm": (lambda b: b[:8] + b"\xff" * 64)}, "Velmo cannot run here: its WebAssembly (velmo.wasm) did not compile.")):
             with self.subTest(case=case):
                 p = self.title_screen_page(ready=False, **variant)
                 said = p.until("const said = [getComputedStyle(document.getElementById('window')).display, "
