@@ -88,8 +88,9 @@ void FormWindow::make_all()
 {
     all_made_ = true;
     sync();
-    velmo_dom_show_once(root_);
 }
+
+void FormWindow::lay_out_hidden() { velmo_dom_show_once(root_); }
 
 // A control gets its element when it is first shown, or by make_all, so that
 // the first frame builds only what it shows. Its layer is its place in the stacking order; a

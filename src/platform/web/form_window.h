@@ -28,6 +28,10 @@ public:
     // Makes, hidden, the elements of the controls not yet shown, so that no
     // click has to build them.
     void make_all();
+    // Lays each hidden element out once shown and once hidden again, unseen:
+    // a browser styles and lays out an element's first showing many times
+    // slower than any after.
+    void lay_out_hidden();
 
 private:
     struct ClickTarget {
