@@ -44,14 +44,14 @@ void LinePainter::paint(QPainter& p, const QRect& area) const
             continue;
         const LineShape& m = *l.model;
         const QColor c = qcolor(m.colour());
-        const QRect& a = l.area;
-        if (m.from().y == m.to().y) {
-            // As wide wherever it lies; its length runs edge to edge.
-            p.fillRect(scale.edge(a.left()), scale.edge(a.top()), scale.edge(a.left() + a.width()) - scale.edge(a.left()),
-                scale.stroke(a.height()), c);
-        } else if (m.from().x == m.to().x) {
-            p.fillRect(scale.edge(a.left()), scale.edge(a.top()), scale.stroke(a.width()),
-                scale.edge(a.top() + a.height()) - scale.edge(a.top()), c);
+        if (m.from().x == m.to().x || m.from().y == m.to().y) {
+            // Its length runs edge to edge; across, it is as wide wherever it lies.
+            Bounds e = scale.box({l.area.left(), l.area.top(), l.area.width(), l.area.height()});
+            if (m.from().y == m.to().y)
+                e.height = scale.stroke(l.area.height());
+            else
+                e.width = scale.stroke(l.area.width());
+            p.fillRect(e.left, e.top, e.width, e.height, c);
         } else {
             // A sloped line, which the game never draws.
             p.save();
