@@ -27,14 +27,6 @@ mergeInto(LibraryManager.library, {
       node.textContent = '';
       return node;
     },
-    // The window's scale as index.html's velmoFit set it: screen pixels a
-    // window pixel in 1024ths, and where a window pixel's edge falls on the
-    // screen, as the page's CSS rounds it.
-    scale: function () {
-      var root = document.getElementById('window').style;
-      var per1024 = Math.round(parseFloat(root.getPropertyValue('--k') || '1') * 1024);
-      return {per1024: per1024, edge: function (v) { return Math.floor((v * per1024 + 512) / 1024); }};
-    },
     context: function (canvas) {
       if (!velmoDom.contexts[canvas]) {
         velmoDom.contexts[canvas] = velmoDom.nodes[canvas].getContext('2d', { alpha: false });
@@ -109,9 +101,8 @@ mergeInto(LibraryManager.library, {
     s.setProperty('--h', height);
   },
 
-  velmo_dom_screen_scale__deps: ['$velmoDom'],
   velmo_dom_screen_scale: function () {
-    return velmoDom.scale().per1024;
+    return velmoFit.per1024; // index.html's, as it last fitted the window
   },
 
   velmo_dom_on_rescale__deps: ['$velmoDom'],
