@@ -19,20 +19,29 @@ struct Page {
 };
 
 // The page's start once its faces are in, a step a task, each after a frame:
-// on a slow phone none holds a click back for long (each keeps under the
-// 50 ms that browsers call a long task at a quarter of a laptop's speed).
-using Step = void (*)(Page& p);
+// on a slow phone none holds a click back for long. A step that is not done
+// goes on after the next frame; the hidden elements are made in slices that
+// leave a frame room to lay them out, within the 50 ms that browsers call a
+// long task at a quarter of a laptop's speed.
+using Step = bool (*)(Page& p);
+constexpr double slice_ms = 8;
 constexpr Step steps[] = {
-    [](Page& p) { p.window = std::make_unique<FormWindow>(p.form, p.dispatcher); }, // takes over the title screen
-    [](Page& p) { p.window->make_all(); },
-    [](Page& p) { p.window->lay_out_hidden(); },
-    [](Page&) { velmo_dom_mark("velmo-ready"); },
+    [](Page& p) { // takes over the title screen
+        p.window = std::make_unique<FormWindow>(p.form, p.dispatcher);
+        return true;
+    },
+    [](Page& p) { return p.window->make_hidden(slice_ms); },
+    [](Page&) {
+        velmo_dom_mark("velmo-ready");
+        return true;
+    },
 };
 
 void next_step(void* page)
 {
     auto* p = static_cast<Page*>(page);
-    steps[p->done++](*p);
+    if (steps[p->done](*p))
+        ++p->done;
     if (p->done < std::size(steps))
         velmo_dom_after_frame(&next_step, p);
 }

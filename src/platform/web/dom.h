@@ -32,10 +32,6 @@ void velmo_dom_box(int element, int left, int top, int width, int height);
 int velmo_dom_screen_scale();
 void velmo_dom_on_rescale(VelmoCallback rescaled, void* user);
 void velmo_dom_show(int element, int shown);
-// Shows every hidden child of a window and hides it again, laid out both
-// ways before any frame: a browser styles and lays out an element's first
-// showing many times slower than any after, and this pays for that unseen.
-void velmo_dom_show_once(int window);
 void velmo_dom_text(int element, const char* text);
 // A button's caption with its access letter, at byte `key_at` (or -1), underlined.
 void velmo_dom_caption(int element, const char* text, int key_at);

@@ -47,11 +47,15 @@ mergeInto(LibraryManager.library, {
         node.remove();
       }
     });
-    root.style.setProperty('--w', width);
-    root.style.setProperty('--h', height);
     root.style.background = UTF8ToString(back);
     root.setAttribute('aria-label', document.title);
-    velmoFit(); // index.html's, which keeps the window fitted
+    // index.html's velmoFit keeps the window fitted; the title screen's is
+    // already, at its size.
+    if (root.style.getPropertyValue('--w') != width || root.style.getPropertyValue('--h') != height) {
+      root.style.setProperty('--w', width);
+      root.style.setProperty('--h', height);
+      velmoFit();
+    }
     velmoDom.root = velmoDom.add(root);
     return velmoDom.root;
   },
@@ -115,15 +119,6 @@ mergeInto(LibraryManager.library, {
   velmo_dom_show__deps: ['$velmoDom'],
   velmo_dom_show: function (element, shown) {
     velmoDom.nodes[element].hidden = !shown;
-  },
-
-  velmo_dom_show_once__deps: ['$velmoDom'],
-  velmo_dom_show_once: function (window) {
-    var hidden = Array.prototype.filter.call(velmoDom.nodes[window].children, function (node) { return node.hidden; });
-    hidden.forEach(function (node) { node.hidden = false; });
-    void document.body.offsetTop;
-    hidden.forEach(function (node) { node.hidden = true; });
-    void document.body.offsetTop;
   },
 
   velmo_dom_text__deps: ['$velmoDom'],

@@ -84,15 +84,18 @@ void FormWindow::sync()
         pass_focus_on(*lost_focus);
 }
 
-void FormWindow::make_all()
+bool FormWindow::make_hidden(double budget_ms)
 {
-    all_made_ = true;
+    make_until_ = emscripten_get_now() + budget_ms;
     sync();
+    make_until_ = 0;
+    const auto all = [](const auto& views) {
+        return std::all_of(views.begin(), views.end(), [](const auto& v) { return v.widget.id >= 0; });
+    };
+    return all(labels_) && all(buttons_) && all(pictures_) && all(lines_);
 }
 
-void FormWindow::lay_out_hidden() { velmo_dom_show_once(root_); }
-
-// A control gets its element when it is first shown, or by make_all, so that
+// A control gets its element when it is first shown, or by make_hidden, so that
 // the first frame builds only what it shows. Its layer is its place in the stacking order; a
 // button goes into the document before the next button made after it in tab
 // order, so that the document's order is the tab order, as if all had been
@@ -101,7 +104,7 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
 {
     if (v.widget.id >= 0)
         return true;
-    if (!v.model->visible() && !all_made_)
+    if (!v.model->visible() && emscripten_get_now() >= make_until_)
         return false;
     int before = -1;
     if constexpr (std::is_same_v<V, ButtonView>) {

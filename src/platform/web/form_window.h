@@ -26,12 +26,9 @@ public:
     // Brings every element up to the model. Cheap when nothing changed.
     void sync();
     // Makes, hidden, the elements of the controls not yet shown, so that no
-    // click has to build them.
-    void make_all();
-    // Lays each hidden element out once shown and once hidden again, unseen:
-    // a browser styles and lays out an element's first showing many times
-    // slower than any after.
-    void lay_out_hidden();
+    // click has to build them: as many as fit in about `budget_ms` (at least
+    // one). Whether all are made.
+    bool make_hidden(double budget_ms);
 
 private:
     struct ClickTarget {
@@ -65,7 +62,7 @@ private:
     ScreenScale scale_;
     long timeout_ = 0;
     bool ended_ = false;
-    bool all_made_ = false;
+    double make_until_ = 0; // while making hidden elements, on the clock of emscripten_get_now
 };
 
 } // namespace velmo::web

@@ -37,6 +37,10 @@ ENGINE = None
 RENDER_WINDOW = None
 WAIT, FRAME = 3000, 1000 / 60  # Tmr2's interval; a frame at 60 Hz
 FLOW = {"s": "Cmdstart", "r": "cmdready", "c": "cmdcont", "n": "Cmdnew"}
+# What each access key leads to, and how the page shows it is there.
+AFTER_KEY = {"s": ("mission 1", lambda s: "cmdready" in s["buttons"]),
+             "r": ("the result", lambda s: "lblright" in s["labels"]),
+             "c": ("the wait", lambda s: "Lblwait" in s["labels"])}
 
 # The buttons by their tab indexes, from the design table.
 TAB_ORDER = ["cmdchange(0)", "cmdready", "cmdcont", "cmdchange(1)", "cmdchange(2)", "cmdchange(3)", "Cmdstart",
@@ -249,7 +253,9 @@ class Page:
 
     def view(self, width, height, pixel_ratio):
         self.browser.view(width, height, pixel_ratio)
-        time.sleep(0.1)
+        # Fitted on the resize, before the frame after it.
+        self.until(f"return innerWidth === {width} && innerHeight === {height}", "the new viewport")
+        self.browser.js_async("await new Promise(r => requestAnimationFrame(r)); return 1")
         self.place()
 
     def at(self, x, y):
@@ -280,6 +286,12 @@ class Page:
                 raise AssertionError(f"{what} did not come")
             time.sleep(0.02)
         return value
+
+    def press(self, letter):
+        """An access key, once the screen it leads to is up."""
+        self.key(letter, alt=True)
+        what, shown = AFTER_KEY[letter]
+        return self.wait_for(shown, what)
 
     def click(self, x, y):
         self.browser.click(*self.at(x, y))
@@ -440,8 +452,7 @@ class PageTest(unittest.TestCase):
         p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1")
         elapsed = p.js("return performance.now()") - waited_from
         after = p.js("return Module._velmo_test_random_state()")
-        p.key("r", alt=True)
-        count = number(p.wait_for(lambda s: "lblright" in s["labels"], "the result")["labels"]["lblright"])
+        count = number(p.press("r")["labels"]["lblright"])
         # The ticks taken, then three draws a circle: find the number of ticks.
         state = before[2]
         states = [state]
@@ -459,8 +470,7 @@ class PageTest(unittest.TestCase):
         timers, calls = p.js("return __velmo.timers"), p.calls
         time.sleep(1)
         self.assertEqual(p.js("return __velmo.timers"), timers + driver * (p.calls - calls))
-        p.key("c", alt=True)
-        p.wait_for(lambda s: "Lblwait" in s["labels"], "the wait")
+        p.press("c")
         self.assertEqual(p.js("return __velmo.timers"), timers + 1 + driver * (p.calls - calls))
         self.assertEqual(p.js("return __velmo.frames"), before[1])
         self.expect_answering(2, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 2", 5))
@@ -533,11 +543,9 @@ class PageTest(unittest.TestCase):
                 title[host] = p.js("const paint = performance.getEntriesByName('first-contentful-paint')[0];"
                                    "return paint ? paint.startTime : performance.now();")
         self.assertLess(title["slow"], title["quick"] + 500, f"the title screen, in ms from navigation: {title}")
-        p.key("s", alt=True)
-        self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
+        self.expect_answering(1, p.press("s"))
         p.click(*CENTRE["cmdchange(1)"])
-        p.key("r", alt=True)
-        self.expect_result(1, p.wait_for(lambda s: "cmdcont" in s["buttons"], "the result"))
+        self.expect_result(1, p.press("r"))
         p.key("c", alt=True)
         self.expect_answering(2, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 2", 5))
 
@@ -747,8 +755,7 @@ class PageTest(unittest.TestCase):
         p = self.page
         for screen, press in (("the title", None), ("mission 1", "s"), ("its result", "r"), ("the wait", "c")):
             if press:
-                p.key(press, alt=True)
-                time.sleep(0.1)
+                p.press(press)
             controls = p.js(INKED)
             page = self.window_shot()
             desktop = render_desktop(controls)
@@ -784,8 +791,7 @@ class PageTest(unittest.TestCase):
             p.js(f.read() + "; window.axe = axe; return 0")
         for screen, press in (("the title", None), ("mission 1", "s"), ("its result", "r")):
             if press:
-                p.key(press, alt=True)
-                time.sleep(0.1)
+                p.press(press)
             found = p.browser.js_async("""
                 const r = await axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice']});
                 return r.violations.map(v => [v.id, v.nodes.map(n => n.target.join(' ')).sort()]);""")
