@@ -34,8 +34,13 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
         tab_order_.push_back(&v);
     std::sort(tab_order_.begin(), tab_order_.end(),
         [](const ButtonView* a, const ButtonView* b) { return a->model->tab_index() < b->model->tab_index(); });
-    velmo_dom_on_access_key(&FormWindow::access_key, this);
     velmo_dom_on_rescale(&FormWindow::rescaled, this);
+}
+
+void FormWindow::take_over()
+{
+    taken_over_ = true;
+    velmo_dom_on_access_key(&FormWindow::access_key, this);
     sync();
     velmo_dom_adopted();
     schedule();
@@ -90,13 +95,13 @@ bool FormWindow::make_hidden(double budget_ms)
     sync();
     make_until_ = 0;
     const auto all = [](const auto& views) {
-        return std::all_of(views.begin(), views.end(), [](const auto& v) { return v.widget.id >= 0; });
+        return std::all_of(views.begin(), views.end(), [](const auto& v) { return v.widget.id >= 0 || v.model->visible(); });
     };
     return all(labels_) && all(buttons_) && all(pictures_) && all(lines_);
 }
 
-// A control gets its element when it is first shown, or by make_hidden, so that
-// the first frame builds only what it shows. Its layer is its place in the stacking order; a
+// A control gets its element when it is first shown, once the window has
+// taken the title screen over, or by make_hidden. Its layer is its place in the stacking order; a
 // button goes into the document before the next button made after it in tab
 // order, so that the document's order is the tab order, as if all had been
 // there from the start.
@@ -104,7 +109,7 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
 {
     if (v.widget.id >= 0)
         return true;
-    if (!v.model->visible() && emscripten_get_now() >= make_until_)
+    if (v.model->visible() ? !taken_over_ : emscripten_get_now() >= make_until_)
         return false;
     int before = -1;
     if constexpr (std::is_same_v<V, ButtonView>) {

@@ -19,15 +19,21 @@ namespace velmo::web {
 // changed and touches only that.
 class FormWindow {
 public:
+    // The window over the page's title screen, which stays as the page
+    // brought it until take_over.
     FormWindow(Form& form, Dispatcher& dispatcher);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
+    // The title screen's elements become the window's, made as it makes
+    // them, in one task: no frame shows them half made. The window answers
+    // from now on.
+    void take_over();
     // Brings every element up to the model. Cheap when nothing changed.
     void sync();
     // Makes, hidden, the elements of the controls not yet shown, so that no
     // click has to build them: as many as fit in about `budget_ms` (at least
-    // one). Whether all are made.
+    // one). Whether all the hidden ones are made.
     bool make_hidden(double budget_ms);
 
 private:
@@ -62,6 +68,7 @@ private:
     ScreenScale scale_;
     long timeout_ = 0;
     bool ended_ = false;
+    bool taken_over_ = false;
     double make_until_ = 0; // while making hidden elements, on the clock of emscripten_get_now
 };
 
