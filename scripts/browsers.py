@@ -107,8 +107,12 @@ class Chromium(Selenium):
         return self.driver.execute_cdp_cmd(command, params)
 
     def click(self, x, y):
-        for kind in ("mousePressed", "mouseReleased"):
-            self.cdp("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
+        for down in (True, False):
+            self.mouse(x, y, down)
+
+    def mouse(self, x, y, down):
+        self.cdp("Input.dispatchMouseEvent", type="mousePressed" if down else "mouseReleased", x=x, y=y,
+                 button="left", clickCount=1)
 
     def tap(self, x, y):
         self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
@@ -227,13 +231,16 @@ class Firefox(Browser):
     def act(self, *sources):
         self.send("input.performActions", context=self.context, actions=list(sources))
 
-    def pointer(self, kind, x, y):
+    def pointer(self, kind, x, y, presses=("pointerDown", "pointerUp")):
         return {"type": "pointer", "id": kind, "parameters": {"pointerType": kind},
-                "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)},
-                            {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]}
+                "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)}] +
+                           [{"type": p, "button": 0} for p in presses]}
 
     def click(self, x, y):
         self.act(self.pointer("mouse", x, y))
+
+    def mouse(self, x, y, down):
+        self.act(self.pointer("mouse", x, y, ("pointerDown" if down else "pointerUp",)))
 
     def tap(self, x, y):
         self.act(self.pointer("touch", x, y))
@@ -288,6 +295,16 @@ class WebKit(Selenium):
         from selenium.webdriver.common.actions.action_builder import ActionBuilder
         actions = ActionBuilder(self.driver)
         actions.pointer_action.move_to_location(round(x), round(y)).click()
+        actions.perform()
+
+    def mouse(self, x, y, down):
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        actions = ActionBuilder(self.driver)
+        moved = actions.pointer_action.move_to_location(round(x), round(y))
+        if down:
+            moved.pointer_down()
+        else:
+            moved.pointer_up()
         actions.perform()
 
     def key(self, key, alt=False, shift=False):

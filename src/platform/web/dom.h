@@ -15,14 +15,17 @@ using VelmoKeyCallback = int (*)(void* user, int letter);
 
 // The window: the page's one element of width x height, its title the page's.
 // It takes over the elements of the title screen that the page comes with:
-// each that it makes by the same name and tag, up to velmo_dom_adopted, which
-// removes the rest and plays a click the page took before the game was up.
+// each that it makes by the same name and tag, where it stands, up to
+// velmo_dom_adopted, which removes the rest and plays a click the page took
+// before the game was up. velmo_dom_prerendered: one of them by name, to
+// place others before it, or -1.
 int velmo_dom_window(const char* title, int width, int height, const char* back);
+int velmo_dom_prerendered(const char* name);
 void velmo_dom_adopted();
 // A child of a window, its id `name` in the page's own window, stacked at
 // `layer` (higher over lower) and put in the document before the element
-// `before`, or last where that is -1: the document order is the tab order,
-// the layers the stacking.
+// `before`, or last where that is -1 (one taken over stays where it is): the
+// document order is the tab order, the layers the stacking.
 int velmo_dom_create(int parent, const char* tag, const char* name, const char* css_class, int layer, int before);
 void velmo_dom_style(int element, const char* property, const char* value);
 void velmo_dom_attribute(int element, const char* name, const char* value);

@@ -12,9 +12,12 @@ mergeInto(LibraryManager.library, {
     // The title screen's elements that the page comes with, by id, until the
     // window takes each over.
     prerendered: {},
-    // One of them, emptied, for the window to make as it would a new one.
-    // Made the same, it looks the same; and no frame shows it empty, as the
-    // window makes all it shows first in one task.
+    // One of them, its attributes gone, for the window to make as it would a
+    // new one. Made the same, it looks the same; and no frame shows it half
+    // made, as the window makes all it shows first in one task. It stays
+    // where it is, its content too where that is what the window makes (see
+    // content): an element moved loses the focus, and a press on it, or on
+    // text made again, is no click.
     adopt: function (tag, name) {
       var node = velmoDom.prerendered[name];
       if (!node || node.localName !== tag) {
@@ -24,8 +27,19 @@ mergeInto(LibraryManager.library, {
       while (node.attributes.length) {
         node.removeAttribute(node.attributes[0].name);
       }
-      node.textContent = '';
       return node;
+    },
+    // An element's content as `make` makes it in an empty one, left as it
+    // is where it is that already. WebKit takes a press for the text under it.
+    content: function (node, make) {
+      var made = document.createElement('div');
+      make(made);
+      if (made.innerHTML !== node.innerHTML) {
+        node.textContent = '';
+        while (made.firstChild) {
+          node.appendChild(made.firstChild);
+        }
+      }
     },
     context: function (canvas) {
       if (!velmoDom.contexts[canvas]) {
@@ -63,6 +77,12 @@ mergeInto(LibraryManager.library, {
   // Ends the taking over: the page's elements that the window did not make
   // go. A click or an access key on the title screen before the game was up
   // is played now.
+  velmo_dom_prerendered__deps: ['$velmoDom'],
+  velmo_dom_prerendered: function (name) {
+    var node = velmoDom.prerendered[UTF8ToString(name)];
+    return node ? velmoDom.add(node) : -1;
+  },
+
   velmo_dom_adopted__deps: ['$velmoDom'],
   velmo_dom_adopted: function () {
     Object.keys(velmoDom.prerendered).forEach(function (id) { velmoDom.prerendered[id].remove(); });
@@ -77,11 +97,14 @@ mergeInto(LibraryManager.library, {
   velmo_dom_create: function (parent, tag, name, cssClass, layer, before) {
     tag = UTF8ToString(tag);
     name = UTF8ToString(name);
-    var node = velmoDom.adopt(tag, name) || document.createElement(tag);
+    var node = velmoDom.adopt(tag, name);
+    if (!node) {
+      node = document.createElement(tag);
+      velmoDom.nodes[parent].insertBefore(node, before < 0 ? null : velmoDom.nodes[before]);
+    }
     node.id = name;
     node.className = UTF8ToString(cssClass);
     node.style.zIndex = layer;
-    velmoDom.nodes[parent].insertBefore(node, before < 0 ? null : velmoDom.nodes[before]);
     return velmoDom.add(node);
   },
 
@@ -123,20 +146,21 @@ mergeInto(LibraryManager.library, {
 
   velmo_dom_text__deps: ['$velmoDom'],
   velmo_dom_text: function (element, text) {
-    velmoDom.nodes[element].textContent = UTF8ToString(text);
+    text = UTF8ToString(text);
+    velmoDom.content(velmoDom.nodes[element], function (node) { node.textContent = text; });
   },
 
   velmo_dom_caption__deps: ['$velmoDom'],
   velmo_dom_caption: function (element, text, keyAt) {
-    var node = velmoDom.nodes[element];
-    var before = UTF8ToString(text, keyAt < 0 ? undefined : keyAt);
-    node.textContent = before;
-    if (keyAt >= 0) {
-      var key = document.createElement('u');
-      key.textContent = UTF8ToString(text + keyAt, 1);
-      node.appendChild(key);
-      node.appendChild(document.createTextNode(UTF8ToString(text + keyAt + 1)));
-    }
+    velmoDom.content(velmoDom.nodes[element], function (node) {
+      node.textContent = UTF8ToString(text, keyAt < 0 ? undefined : keyAt);
+      if (keyAt >= 0) {
+        var key = document.createElement('u');
+        key.textContent = UTF8ToString(text + keyAt, 1);
+        node.appendChild(key);
+        node.appendChild(document.createTextNode(UTF8ToString(text + keyAt + 1)));
+      }
+    });
   },
 
   velmo_dom_focus_ring__deps: ['$velmoDom'],

@@ -31,9 +31,9 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
         labels_.push_back({&l, {-1, {}, 0, 0, {}, false}});
     targets_.reserve(buttons_.size());
     for (const ButtonView& v : buttons_)
-        tab_order_.push_back(&v);
+        tab_order_.push_back({&v, velmo_dom_prerendered(element_id(*v.model).c_str())});
     std::sort(tab_order_.begin(), tab_order_.end(),
-        [](const ButtonView* a, const ButtonView* b) { return a->model->tab_index() < b->model->tab_index(); });
+        [](const TabStop& a, const TabStop& b) { return a.view->model->tab_index() < b.view->model->tab_index(); });
     velmo_dom_on_rescale(&FormWindow::rescaled, this);
 }
 
@@ -101,10 +101,11 @@ bool FormWindow::make_hidden(double budget_ms)
 }
 
 // A control gets its element when it is first shown, once the window has
-// taken the title screen over, or by make_hidden. Its layer is its place in the stacking order; a
-// button goes into the document before the next button made after it in tab
-// order, so that the document's order is the tab order, as if all had been
-// there from the start.
+// taken the title screen over, or by make_hidden. Its layer is its place in
+// the stacking order; a button goes into the document before the next button
+// after it in tab order that is made, or that the page came with and stays
+// where it is, so that the document's order is the tab order, as if all had
+// been there from the start.
 template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t place, Make make)
 {
     if (v.widget.id >= 0)
@@ -113,10 +114,10 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
         return false;
     int before = -1;
     if constexpr (std::is_same_v<V, ButtonView>) {
-        const auto at = std::find(tab_order_.begin(), tab_order_.end(), &v);
-        const auto next = std::find_if(at + 1, tab_order_.end(), [](const ButtonView* b) { return b->widget.id >= 0; });
+        const auto at = std::find_if(tab_order_.begin(), tab_order_.end(), [&v](const TabStop& t) { return t.view == &v; });
+        const auto next = std::find_if(at + 1, tab_order_.end(), [](const TabStop& t) { return t.place() >= 0; });
         if (next != tab_order_.end())
-            before = (*next)->widget.id;
+            before = next->place();
     }
     v.widget = make(*v.model, Place{root_, static_cast<int>(place), before}).widget;
     return true;
@@ -124,9 +125,9 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
 
 void FormWindow::pass_focus_on(const ButtonView& from)
 {
-    const auto at = std::find(tab_order_.begin(), tab_order_.end(), &from);
+    const auto at = std::find_if(tab_order_.begin(), tab_order_.end(), [&from](const TabStop& t) { return t.view == &from; });
     for (std::size_t step = 1; step < tab_order_.size(); ++step) {
-        const ButtonView* next = tab_order_[(at - tab_order_.begin() + step) % tab_order_.size()];
+        const ButtonView* next = tab_order_[(at - tab_order_.begin() + step) % tab_order_.size()].view;
         if (next->widget.shown) {
             velmo_dom_focus(next->widget.id);
             return;

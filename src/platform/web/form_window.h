@@ -42,6 +42,14 @@ private:
         const CommandButton* button;
     };
 
+    // A button in tab order, and the element of the title screen that it
+    // will take over, or -1.
+    struct TabStop {
+        const ButtonView* view;
+        int waiting;
+        int place() const { return view->widget.id >= 0 ? view->widget.id : waiting; }
+    };
+
     template <typename V, typename Make> bool made(V& v, std::size_t place, Make make);
     static void clicked(void* target);
     static int access_key(void* window, int letter);
@@ -63,7 +71,7 @@ private:
     std::vector<LabelView> labels_;
     std::vector<LineView> lines_;
     std::vector<ClickTarget> targets_;
-    std::vector<const ButtonView*> tab_order_;
+    std::vector<TabStop> tab_order_;
     double start_ms_;
     ScreenScale scale_;
     long timeout_ = 0;

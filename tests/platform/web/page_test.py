@@ -296,6 +296,9 @@ class Page:
     def click(self, x, y):
         self.browser.click(*self.at(x, y))
 
+    def mouse(self, x, y, down):
+        self.browser.mouse(*self.at(x, y), down)
+
     def tap(self, x, y):
         self.browser.tap(*self.at(x, y))
 
@@ -688,13 +691,17 @@ class PageTest(unittest.TestCase):
 
     def test_title_screen_early_press(self):
         """A click or an access key on the title screen before the game is up is played once it
-        is, on a title screen that looks the same meanwhile, its Start's focus ring included."""
+        is, on a title screen that looks the same meanwhile, its Start's focus ring included;
+        the focus and a press held as the game takes the title screen over stay Start's."""
         held = {"change": (lambda html: html.replace(b"</title>", b"</title>\n" + HOLD_GAME, 1))}
         after = self.window_shot()
         self.page.key("Tab")
         ring_after = self.focused_shot(self.page)
-        for case, press in (("clicked early", lambda p: p.click(*CENTRE["Cmdstart"])),
-                            ("Alt+S early", lambda p: p.key("s", alt=True))):
+        start = CENTRE["Cmdstart"]
+        for case, press, then in (("clicked early", lambda p: p.click(*start), None),
+                                  ("Alt+S early", lambda p: p.key("s", alt=True), None),
+                                  ("Space once up", None, lambda p: p.key(" ")),
+                                  ("held across", lambda p: p.mouse(*start, True), lambda p: p.mouse(*start, False))):
             with self.subTest(case=case):
                 p = self.title_screen_page(ready=False, **held)
                 self.assertEqual(p.js("return [!!window.__start, performance.getEntriesByName('velmo-ready').length]"),
@@ -706,8 +713,12 @@ class PageTest(unittest.TestCase):
                 p.key("Tab")
                 seen = ImageChops.difference(self.focused_shot(p), ring_after).point(lambda v: 255 * (v > 1))
                 self.assertIsNone(seen.getbbox(), "where Start's focus ring before the game is up is not the game's")
-                press(p)
+                if press:
+                    press(p)
                 p.js("__start()")
+                if then:
+                    p.wait_for(lambda s: s["ready"], "the page ready")
+                    then(p)
                 self.expect_answering(1, p.wait_for(lambda s: "cmdready" in s["buttons"], "mission 1"))
                 self.assertEqual([p.trouble(), p.js("return __velmo.altKeysKept")], [[], 0])
 
