@@ -52,12 +52,11 @@ void FormWindow::sync()
     // under pictures, under labels, each kind in design order.
     const std::size_t buttons_at = lines_.size(), pictures_at = buttons_at + buttons_.size(),
                       labels_at = pictures_at + pictures_.size();
-    for (std::size_t i = 0; i < labels_.size(); ++i)
-        if (made(labels_[i], labels_at + i, make_label))
-            sync_view(labels_[i]);
-    // Buttons are shown before any is hidden, so that the focus of one that
-    // goes can pass to the next shown one, as on the desktop, even where that
-    // one is shown by the same event and the one after it goes too.
+    // Buttons first: every screen shows some, and they cost the most to make,
+    // so that make_hidden makes them before the rest. Shown before any is
+    // hidden, so that the focus of one that goes can pass to the next shown
+    // one, as on the desktop, even where that one is shown by the same event
+    // and the one after it goes too.
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         ButtonView& v = buttons_[i];
         if (v.widget.id < 0 && made(v, buttons_at + i, make_button)) {
@@ -67,26 +66,29 @@ void FormWindow::sync()
         if (v.widget.id >= 0 && v.model->visible())
             sync_view(v);
     }
-    const ButtonView* lost_focus = nullptr;
-    for (ButtonView& v : buttons_) {
-        if (v.widget.id < 0 || v.model->visible())
-            continue;
-        if (v.widget.shown && velmo_dom_focused(v.widget.id))
-            lost_focus = &v;
-        sync_view(v);
-    }
+    // The focus leaves a button before it goes: the browser brings the
+    // page's style up to date at once both to hide the focused element and
+    // to focus another, and so does it once.
+    for (const ButtonView& v : buttons_)
+        if (v.widget.id >= 0 && v.widget.shown && !v.model->visible() && velmo_dom_focused(v.widget.id)) {
+            pass_focus_on(v);
+            break;
+        }
+    for (ButtonView& v : buttons_)
+        if (v.widget.id >= 0 && !v.model->visible())
+            sync_view(v);
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         if (made(pictures_[i], pictures_at + i, make_picture))
             sync_view(pictures_[i], scale_);
         else
             pictures_[i].model->raster().take_dirty(); // drawn while never shown: all of it shows when it is
     }
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        if (made(labels_[i], labels_at + i, make_label))
+            sync_view(labels_[i]);
     for (std::size_t i = 0; i < lines_.size(); ++i)
         if (made(lines_[i], i, make_line))
             sync_view(lines_[i]);
-    // Last, as the browser lays out what has changed to move the focus: once.
-    if (lost_focus != nullptr)
-        pass_focus_on(*lost_focus);
 }
 
 bool FormWindow::make_hidden(double budget_ms)
@@ -128,7 +130,7 @@ void FormWindow::pass_focus_on(const ButtonView& from)
     const auto at = std::find_if(tab_order_.begin(), tab_order_.end(), [&from](const TabStop& t) { return t.view == &from; });
     for (std::size_t step = 1; step < tab_order_.size(); ++step) {
         const ButtonView* next = tab_order_[(at - tab_order_.begin() + step) % tab_order_.size()].view;
-        if (next->widget.shown) {
+        if (next->widget.id >= 0 && next->model->visible()) {
             velmo_dom_focus(next->widget.id);
             return;
         }

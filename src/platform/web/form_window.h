@@ -58,8 +58,8 @@ private:
     // Runs one event on the model, then brings the page up to it.
     void run_event(const std::function<void()>& event);
     void schedule();
-    // Where the focused button was hidden: the next shown one in tab order
-    // takes the focus, as on the desktop.
+    // Where the focused button is to be hidden: the next shown one in tab
+    // order takes the focus, as on the desktop.
     void pass_focus_on(const ButtonView& from);
     Dispatcher::Millis elapsed() const;
 
