@@ -49,13 +49,25 @@ constexpr Step steps[] = {
     },
 };
 
+void next_step(void* page);
+
+// The next step after a frame; at once where a press on the title screen
+// waits for the take-over, which plays it.
+void go_on(Page& p)
+{
+    if (!(p.window && p.window->taken_over()) && velmo_dom_press_waiting())
+        next_step(&p);
+    else
+        velmo_dom_after_frame(&next_step, &p);
+}
+
 void next_step(void* page)
 {
     auto* p = static_cast<Page*>(page);
     if (steps[p->done](*p))
         ++p->done;
     if (p->done < std::size(steps))
-        velmo_dom_after_frame(&next_step, p);
+        go_on(*p);
 }
 
 } // namespace
@@ -65,8 +77,7 @@ void show_page(Form& form, Dispatcher& dispatcher)
     static Page page{form, dispatcher, nullptr};
     // The first step after a frame too: the script's own start is then a task
     // of its own, and the take-over another.
-    velmo_dom_when_fonts_loaded(
-        all_fonts().c_str(), [](void* p) { velmo_dom_after_frame(&next_step, p); }, &page);
+    velmo_dom_when_fonts_loaded(all_fonts().c_str(), [](void* p) { go_on(*static_cast<Page*>(p)); }, &page);
 }
 
 } // namespace velmo::web

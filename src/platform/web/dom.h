@@ -22,6 +22,8 @@ using VelmoKeyCallback = int (*)(void* user, int letter);
 int velmo_dom_window(const char* title, int width, int height, const char* back);
 int velmo_dom_prerendered(const char* name);
 void velmo_dom_adopted();
+// Whether a click or an access key on the title screen waits for the game.
+int velmo_dom_press_waiting();
 // A child of a window, its id `name` in the page's own window, stacked at
 // `layer` (higher over lower) and put in the document before the element
 // `before`, or last where that is -1 (one taken over stays where it is): the

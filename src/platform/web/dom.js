@@ -83,6 +83,10 @@ mergeInto(LibraryManager.library, {
     return node ? velmoDom.add(node) : -1;
   },
 
+  velmo_dom_press_waiting: function () {
+    return Module.pressWaiting && Module.pressWaiting() ? 1 : 0; // index.html's
+  },
+
   velmo_dom_adopted__deps: ['$velmoDom'],
   velmo_dom_adopted: function () {
     Object.keys(velmoDom.prerendered).forEach(function (id) { velmoDom.prerendered[id].remove(); });

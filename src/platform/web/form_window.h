@@ -29,6 +29,7 @@ public:
     // them, in one task: no frame shows them half made. The window answers
     // from now on.
     void take_over();
+    bool taken_over() const { return taken_over_; }
     // Brings every element up to the model. Cheap when nothing changed.
     void sync();
     // Makes, hidden, the elements of the controls not yet shown, so that no
