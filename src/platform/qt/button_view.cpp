@@ -1,5 +1,7 @@
 #include "button_view.h"
 
+#include "fonts.h"
+
 #include <QPainter>
 
 namespace velmo::qt {
@@ -42,6 +44,7 @@ ButtonView make_button(CommandButton& model, QWidget* window)
 {
     auto* w = new FaceButton(qstring(model.caption()), model.face(), window);
     w->setObjectName(object_name(model));
+    w->setFont(button_font());
     w->setGeometry(qrect(model.bounds()));
     return {&model, w};
 }

@@ -1,48 +1,39 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QString>
 
 namespace velmo::qt {
 
-QString pick_family(const QStringList& wanted, int weight)
+namespace {
+
+// The program's own faces, added once, before the first is asked for. Where
+// the design's own faces are installed, they are not used: they would set
+// the text on other rows and advances than every other machine and the page.
+void add_faces()
 {
-    const QStringList installed = QFontDatabase::families();
-    for (const QString& family : wanted) {
-        if (!installed.contains(family))
-            continue;
-        for (const QString& style : QFontDatabase::styles(family))
-            if (QFontDatabase::weight(family, style) >= weight)
-                return family;
-    }
-    return wanted.isEmpty() ? QString() : wanted.back();
+    static const bool added = [] {
+        for (const char* name : {"velmo-black", "velmo-black-italic", "velmo-sans", "velmo-sans-bold"})
+            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.woff2").arg(QLatin1String(name)));
+        return true;
+    }();
+    (void)added;
 }
 
-QFont font_for(FontRole role)
+QFont font_of(const Face& face, int pixel_size)
 {
-    // Heavy labels: Arial Black where installed, else a free face with a real Black.
-    static const QString black = pick_family({"Arial Black", "Lato", "Roboto", "Inter"}, QFont::Black);
-    static const QString title = pick_family({"Verdana", "DejaVu Sans"}, QFont::Bold);
-
-    QFont f;
-    switch (role) {
-    case FontRole::title: // 72 pt at 96 dpi
-        f = QFont(title);
-        f.setPixelSize(96);
-        f.setWeight(QFont::Bold);
-        break;
-    case FontRole::credit: // 14.25 pt
-        f = QFont(black);
-        f.setPixelSize(19);
-        f.setWeight(QFont::Black);
-        f.setItalic(true);
-        break;
-    case FontRole::normal: // 9.75 pt
-        f = QFont(black);
-        f.setPixelSize(13);
-        f.setWeight(QFont::Black);
-        break;
-    }
+    add_faces();
+    QFont f(QString::fromUtf8(face.family.data(), static_cast<qsizetype>(face.family.size())));
+    f.setPixelSize(pixel_size > 0 ? pixel_size : face.pixel_size);
+    f.setWeight(static_cast<QFont::Weight>(face.weight));
+    f.setItalic(face.italic);
     return f;
 }
+
+} // namespace
+
+QFont font_for(FontRole role, int pixel_size) { return font_of(face(role), pixel_size); }
+
+QFont button_font() { return font_of(button_face, 0); }
 
 } // namespace velmo::qt

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "platform/controls.h"
+#include "platform/faces.h"
 
 #include <QFont>
-#include <QString>
-#include <QStringList>
 
 namespace velmo::qt {
 
-// The first family of the list that really has a face of the given weight
-// (fontconfig answers for any name, so Qt's own match says nothing), or the
-// last one as a last resort.
-QString pick_family(const QStringList& wanted, int weight);
-
-// The face of a label role, sized in pixels so the layout does not move with dpi.
-QFont font_for(FontRole role);
+// A label role's face at its own pixel size, or at another (the title's,
+// fitted to its text), so the layout does not move with dpi.
+QFont font_for(FontRole role, int pixel_size = 0);
+// The buttons' face.
+QFont button_font();
 
 } // namespace velmo::qt

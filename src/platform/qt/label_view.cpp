@@ -5,25 +5,51 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 
 namespace velmo::qt {
 
 namespace {
 
-// The title face, made smaller where the installed face is too wide for the
-// label, so the title is never cut off. One measurement is enough (each size
-// measured costs a face load).
-QFont fitted(QFont font, const QString& text, int width)
+// A label whose text stands on the baseline its role's rule gives, as in the
+// page, not where the face's own ascent would put it.
+class BaselineLabel : public QLabel {
+public:
+    BaselineLabel(FontRole role, QWidget* parent)
+        : QLabel(parent)
+        , role_(role)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const int drop = baseline(role_, font().pixelSize()) - QFontMetrics(font()).ascent();
+        style()->drawItemText(&p, rect().translated(0, drop), static_cast<int>(alignment()), palette(), isEnabled(),
+            text(), foregroundRole());
+    }
+
+private:
+    FontRole role_;
+};
+
+// The title face, made smaller where it is too wide for the label, so the
+// title is never cut off. One measurement is enough (each size measured costs
+// a face load).
+QFont fitted(const QString& text, int width)
 {
-    font.setPixelSize(fitted_pixel_size(font.pixelSize(), QFontMetrics(font).horizontalAdvance(text), width));
-    return font;
+    const QFont font = font_for(FontRole::title);
+    return font_for(FontRole::title,
+        fitted_pixel_size(font.pixelSize(), QFontMetrics(font).horizontalAdvance(text), width));
 }
 
 } // namespace
 
 LabelView make_label(Label& model, QWidget* window)
 {
-    auto* w = new QLabel(window);
+    auto* w = new BaselineLabel(model.font(), window);
     w->setObjectName(object_name(model));
     if (!model.spoken_name().empty())
         w->setAccessibleName(qstring(model.spoken_name()));
@@ -48,7 +74,7 @@ bool sync_view(LabelView& v)
     if (widget->text() != text) {
         widget->setText(text);
         if (model.font() == FontRole::title)
-            widget->setFont(fitted(font_for(FontRole::title), text, model.bounds().width));
+            widget->setFont(fitted(text, model.bounds().width));
     }
     const QColor fore = qcolor(model.fore()), back = qcolor(model.back());
     if (widget->palette().color(QPalette::WindowText) != fore || widget->palette().color(QPalette::Window) != back) {

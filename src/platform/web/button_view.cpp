@@ -18,8 +18,8 @@ ButtonView make_button(CommandButton& model, Place place)
     velmo_dom_style(id, "color", Css(look.ink));
     velmo_dom_style(id, "--lit", Css(look.lit));
     velmo_dom_style(id, "--shade", Css(look.shade));
-    velmo_dom_style(id, "font", button_font);
-    velmo_dom_style(id, "font-size", scaled(button_font_size).c_str());
+    velmo_dom_style(id, "font", button_font().c_str());
+    velmo_dom_style(id, "font-size", scaled(button_face.pixel_size).c_str());
 
     std::string caption = model.caption();
     const auto amp = caption.find('&');

@@ -20,7 +20,7 @@ void set_font(int id, FontRole role, int size)
 void fit_title(const LabelView& v)
 {
     const Label& model = *v.model;
-    const int size = fitted_pixel_size(pixel_size(FontRole::title),
+    const int size = fitted_pixel_size(face(FontRole::title).pixel_size,
         velmo_dom_text_width(v.widget.id, css_font(FontRole::title).c_str()), model.bounds().width);
     set_font(v.widget.id, FontRole::title, size);
 }
@@ -33,7 +33,7 @@ LabelView make_label(Label& model, Place place)
     // on the screens that do not show it.
     const bool title = model.font() == FontRole::title;
     const int id = velmo_dom_create(place.window, title ? "h1" : "div", element_id(model).c_str(), "label", place.layer, place.before);
-    set_font(id, model.font(), pixel_size(model.font()));
+    set_font(id, model.font(), face(model.font()).pixel_size);
     if (model.align() == Align::centre)
         velmo_dom_style(id, "text-align", "center");
     if (!model.spoken_name().empty())

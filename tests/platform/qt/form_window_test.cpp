@@ -11,7 +11,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -517,15 +516,29 @@ private slots:
         }
     }
 
-    void labels_use_a_face_that_really_has_a_black_weight()
+    // The program's own faces, not whatever fontconfig would put in their place.
+    void every_caption_is_set_in_the_faces_the_program_carries()
     {
-        const QFont f = velmo::qt::font_for(velmo::FontRole::normal);
-        const QString family = QFontInfo(f).family();
-        bool black = false;
-        for (const QString& style : QFontDatabase::styles(family))
-            black = black || QFontDatabase::weight(family, style) >= QFont::Black;
-        QVERIFY2(black, qPrintable(family));
-        QCOMPARE(f.pixelSize(), 13);
+        struct Case {
+            const char* what;
+            QFont font;
+            QString family;
+            int weight;
+            bool italic;
+            int pixel_size;
+        };
+        using velmo::FontRole;
+        using velmo::qt::font_for;
+        for (const Case& c : {Case{"label", font_for(FontRole::normal), "Velmo Black", QFont::Black, false, 13},
+                 Case{"credit", font_for(FontRole::credit), "Velmo Black", QFont::Black, true, 19},
+                 Case{"title", font_for(FontRole::title), "Velmo Sans", QFont::Bold, false, 96},
+                 Case{"button", velmo::qt::button_font(), "Velmo Sans", QFont::Normal, false, 12}}) {
+            const QFontInfo real(c.font);
+            QVERIFY2(real.family() == c.family && real.weight() == c.weight && real.italic() == c.italic &&
+                         real.pixelSize() == c.pixel_size,
+                qPrintable(QStringLiteral("%1: %2 %3%4 %5px").arg(QLatin1String(c.what), real.family())
+                               .arg(real.weight()).arg(real.italic() ? " italic" : "").arg(real.pixelSize())));
+        }
     }
 
     void mission_6_shows_the_yellow_line_and_the_white_model_box()
