@@ -286,10 +286,26 @@ class WebKit(Selenium):
     def __init__(self, width, height, ratio=1):
         from selenium import webdriver
         from selenium.webdriver.webkitgtk.options import Options
+        from selenium.webdriver.webkitgtk.service import Service
         options = Options()
         options.binary_location = self.BROWSER
         options.add_argument("--automation")
-        self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+        # Selenium's own WebKitGTK class takes its driver one way in Debian 12
+        # (executable_path) and another in 13 (a Service); the driver started
+        # here and spoken to as a remote one is the same in both.
+        self.service = Service("/usr/bin/WebKitWebDriver")
+        self.service.start()
+        try:
+            self.driver = webdriver.Remote(command_executor=self.service.service_url, options=options)
+        except BaseException:
+            self.service.stop()
+            raise
+
+    def quit(self):
+        try:
+            super().quit()
+        finally:
+            self.service.stop()
 
     def click(self, x, y):
         from selenium.webdriver.common.actions.action_builder import ActionBuilder

@@ -32,9 +32,14 @@ for size in 16 32 48 64 128 256 512; do
 done
 desktop-file-validate "$root/usr/share/applications/org.velmo.Velmo.desktop" || failed=1
 # Pedantic, with one note allowed: the upper case of the reverse-DNS id, which
-# is how desktop ids are written.
+# is how desktop ids are written. An AppStream before 1.0 (Debian 12's) does
+# not know <developer> yet, which 1.0 asks for in place of <developer_name>,
+# and says so; nothing else.
+allowed='cid-contains-uppercase-letter'
+appstream=$(appstreamcli --version | sed -n 's/.*version: *\([0-9]*\)\..*/\1/p')
+((appstream >= 1)) || allowed+='|unknown-tag developer$'
 notes=$(appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/org.velmo.Velmo.metainfo.xml" 2>&1 |
-  grep -E '^[EWIP]: ' | grep -v 'cid-contains-uppercase-letter' || true)
+  grep -E '^[EWIP]: ' | grep -vE "$allowed" || true)
 if [[ -n "$notes" ]]; then
   echo "$notes"
   failed=1
