@@ -12,6 +12,7 @@ namespace velmo {
 // made at build time from Debian's font packages and loaded by the view
 // itself, so no font configuration of the machine picks another.
 struct Face {
+    std::string_view file; // fonts/FILE.woff2, in the page and in the program
     std::string_view family;
     int weight; // CSS weights: 400 regular, 700 bold, 900 black
     bool italic;
@@ -27,18 +28,18 @@ constexpr Face face(FontRole role)
 {
     switch (role) {
     case FontRole::title:
-        return {"Velmo Sans", 700, false, 96, 1901.0 / 2048};
+        return {"velmo-sans-bold", "Velmo Sans", 700, false, 96, 1901.0 / 2048};
     case FontRole::credit:
-        return {"Velmo Black", 900, true, 19, 1610.0 / 2000};
+        return {"velmo-black-italic", "Velmo Black", 900, true, 19, 1610.0 / 2000};
     case FontRole::normal:
         break;
     }
-    return {"Velmo Black", 900, false, 13, 1610.0 / 2000};
+    return {"velmo-black", "Velmo Black", 900, false, 13, 1610.0 / 2000};
 }
 
 // The buttons' captions keep the face's own metrics, by which every view
 // centres them alike.
-inline constexpr Face button_face{"Velmo Sans", 400, false, 12, 0};
+inline constexpr Face button_face{"velmo-sans", "Velmo Sans", 400, false, 12, 0};
 
 // The baseline of a label's text in that role at that pixel size, in window
 // pixels below the label's top.
