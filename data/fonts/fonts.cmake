@@ -10,7 +10,7 @@ set(VELMO_FONTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 execute_process(COMMAND /usr/bin/python3 -c "import fontTools, brotli, ctypes; ctypes.CDLL('libttfautohint.so.1')"
                 RESULT_VARIABLE fonts_python_missing OUTPUT_QUIET ERROR_QUIET)
 if(NOT fonts_python_missing EQUAL 0)
-  message(FATAL_ERROR "The window's faces are made by Python's fontTools, with brotli and ttfautohint's library (Debian: python3-fonttools, python3-brotli, libttfautohint1)")
+  message(FATAL_ERROR "The window's faces are made by Python's fontTools, with brotli and ttfautohint's library (Debian: python3-fonttools, python3-brotli, libttfautohint1 or on Debian 13 libttfautohint1t64)")
 endif()
 
 function(velmo_add_fonts dir out_var)
@@ -21,10 +21,10 @@ function(velmo_add_fonts dir out_var)
   # the window shows it at (src/platform/faces.h). The buttons' face is hinted
   # anew, as FreeType's autohinter hints it (--autohint), for WebKitGTK, which
   # runs a face's own instructions.
-  foreach(face "lato/Lato-Black;velmo-black;Velmo Black;--em;--size=13"
-               "lato/Lato-BlackItalic;velmo-black-italic;Velmo Black;--em;--size=19"
+  foreach(face "lato/Lato-Black;velmo-black;Velmo Black;--em;--size=13;--autohint"
+               "lato/Lato-BlackItalic;velmo-black-italic;Velmo Black;--em;--size=19;--autohint"
                "dejavu/DejaVuSans;velmo-sans;Velmo Sans;--size=12;--autohint"
-               "dejavu/DejaVuSans-Bold;velmo-sans-bold;Velmo Sans;--em")
+               "dejavu/DejaVuSans-Bold;velmo-sans-bold;Velmo Sans;--em;--autohint")
     list(GET face 0 source)
     list(GET face 1 name)
     list(GET face 2 family)

@@ -775,7 +775,8 @@ class PageTest(unittest.TestCase):
                 wrong = []
                 for c in controls:
                     seen, drawn = ink(page, c), ink(desktop, c)
-                    if drawn is None or seen is None or seen[1] != drawn[1] or seen[3] != drawn[3] or \
+                    top = TOP_ROW_SLACK.get((ENGINE, c["id"]), 0)
+                    if drawn is None or seen is None or abs(seen[1] - drawn[1]) > top or seen[3] != drawn[3] or \
                             abs(seen[0] - drawn[0]) > 1 or abs(seen[2] - drawn[2]) > 1:
                         wrong.append(f"{c['id']} {c['text']!r}: ink at {seen} on the page, {drawn} on the desktop")
                 self.assertEqual(wrong, [])
@@ -871,6 +872,11 @@ INK, FAINT = 0.58, 0.3
 # may lie: each engine's blends are within 0.05 of it.
 BLEND = 0.1
 RANDOM_INPUTS = {"webkit": 500}
+# WebKitGTK hints web fonts fully, snapping the 96 px title's tops to whole
+# rows where the desktop and the other engines (slight hinting) leave them
+# soft; the O's overshoot then lands a row above the desktop's with Debian
+# 12's FreeType and on it with Debian 13's.
+TOP_ROW_SLACK = {("webkit", "lblotsikko"): 1}
 # WebKit rounds each advance to a whole pixel, and the web fonts' advances
 # are whole only at the one size each is shown at on the desktop: at another
 # scale its lines run 2.5 % long (the question at 0.9: 281.4 px, 274.8 at 13 px
