@@ -48,6 +48,7 @@ def missing(engine):
 class Browser:
     # What an engine's driver can do beyond clicks, keys and scripts.
     touch = True           # touch input
+    pinches = True         # two fingers that zoom the page, as on a phone
     pixel_ratio = True     # a device pixel ratio other than 1
     clears_cache = True    # emptying the browser's own HTTP cache
     installability = False  # the browser's own verdict on installing the page
@@ -118,6 +119,16 @@ class Chromium(Selenium):
         self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
         self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
+    def pinch(self, x, y, scale):
+        """Two fingers 40 px apart about (x, y), moved apart to `scale` times that."""
+        def fingers(apart):
+            return [{"x": x - apart / 2, "y": y, "id": 0}, {"x": x + apart / 2, "y": y, "id": 1}]
+        self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=fingers(40))
+        for step in range(1, 31):
+            self.cdp("Input.dispatchTouchEvent", type="touchMove", touchPoints=fingers(40 * (1 + (scale - 1) * step / 30)))
+            time.sleep(0.02)
+        self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
     def key(self, key, alt=False, shift=False):
         code = self.KEYS.get(key) or (("Key" if key.isalpha() else "Digit") + key.upper(), ord(key.upper()), key)
         base = dict(key=key, code=code[0], windowsVirtualKeyCode=code[1], modifiers=(1 if alt else 0) | (8 if shift else 0))
@@ -131,8 +142,11 @@ class Chromium(Selenium):
 
     def view(self, width, height, ratio):
         # The screen's own ratio where it is this one (0: no override).
+        mobile = ratio > 1 and ratio != self.ratio
         self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                 deviceScaleFactor=0 if ratio == self.ratio else ratio, mobile=ratio > 1 and ratio != self.ratio)
+                 deviceScaleFactor=0 if ratio == self.ratio else ratio, mobile=mobile)
+        # A phone's touch screen: a double tap or two fingers may zoom it.
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=mobile, maxTouchPoints=5 if mobile else 1)
         self.cdp("Emulation.setTouchEmulationEnabled", enabled=ratio > 1 and ratio != self.ratio)
 
     def screen(self):
@@ -152,6 +166,9 @@ class Chromium(Selenium):
 
 class Firefox(Browser):
     """Firefox ESR over WebDriver BiDi, a JSON protocol on a WebSocket."""
+    # Its touch actions reach the page's events, not the desktop build's zoom:
+    # two fingers moved apart leave the page's scale at 1 whatever its CSS.
+    pinches = False
     PREFS = {
         "browser.shell.checkDefaultBrowser": False,
         "browser.startup.homepage_override.mstone": "ignore",
@@ -244,6 +261,7 @@ class Firefox(Browser):
 
     def tap(self, x, y):
         self.act(self.pointer("touch", x, y))
+
 
     def key(self, key, alt=False, shift=False):
         value = self.KEYS.get(key, key)

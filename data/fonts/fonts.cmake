@@ -3,8 +3,10 @@
 # text by) as WOFF2: the page serves them, the desktop carries them inside its
 # program. The same sources give the same bytes.
 #
-#   velmo_add_fonts(DIR OUT_VAR)  adds the commands that make them in DIR, and
-#                                 puts their paths in OUT_VAR
+#   velmo_add_fonts(DIR OUT_VAR [METRICS_DIR])
+#       adds the commands that make them in DIR, and puts their paths in
+#       OUT_VAR; with METRICS_DIR, each face's advances and kerning there too
+#       (NAME.metrics), by which the page's build measures a caption
 set(VELMO_FONTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 execute_process(COMMAND /usr/bin/python3 -c "import fontTools, brotli, ctypes; ctypes.CDLL('libttfautohint.so.1')"
@@ -30,8 +32,13 @@ function(velmo_add_fonts dir out_var)
     list(GET face 2 family)
     list(SUBLIST face 3 -1 options)
     set(out ${dir}/${name}.woff2)
-    add_custom_command(OUTPUT ${out}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    set(metrics)
+    if(ARGC GREATER 2)
+      set(metrics ${ARGV2}/${name}.metrics)
+      list(APPEND options --metrics ${metrics})
+    endif()
+    add_custom_command(OUTPUT ${out} ${metrics}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir} ${ARGV2}
       COMMAND ${VELMO_FONTS_DIR}/subset-font /usr/share/fonts/truetype/${source}.ttf ${out} ${family} ${options}
       DEPENDS ${VELMO_FONTS_DIR}/subset-font /usr/share/fonts/truetype/${source}.ttf
       COMMENT "Font ${name}" VERBATIM)

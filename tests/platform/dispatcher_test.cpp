@@ -1,8 +1,12 @@
 #include "platform/dispatcher.h"
+#include "platform/driver.h"
+#include "platform/numeric.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -135,6 +139,44 @@ TEST(Dispatcher, ties_fire_in_design_order)
         d.on_tick(name, [&, name] { log.push_back(name + ("@" + std::to_string(d.now()))); });
     d.advance(8);
     EXPECT_EQ(log, (std::vector<std::string>{"Fast@2", "Slow@4", "Fast@4", "Fast@6", "Slow@8", "Fast@8"}));
+}
+
+// The driver both views run the dispatcher with: what it asks the view to
+// do after each event, on a clock the test sets.
+TEST_F(Dispatching, the_driver_takes_ticks_before_a_click_and_wakes_for_the_next_seen_tick)
+{
+    static constexpr std::array<Entry<Timer>, 1> longest{{{"Long", -1, {INT_MAX, true}}}};
+    Form far{FormDesign{"t", colours::black, 10, 10, {}, {}, {}, {}, longest}};
+    Dispatcher far_off{far};
+    Driver::Millis clock = 0;
+    bool failing = false;
+    d.on_tick("Fast", [&] {
+        if (failing)
+            throw RuntimeError("Overflow");
+        log.push_back("Fast@" + std::to_string(d.now()));
+    });
+    std::vector<std::string> seen; // what the view was asked to do
+    const auto view = [&] {
+        return Driver::View{[&] { return clock; },
+            [&](std::optional<Driver::Millis> w) { seen.push_back(w ? "wake in " + std::to_string(*w) : "no wake"); },
+            [&] { seen.push_back("sync"); }, [&](const char* what) { seen.push_back(std::string("failed: ") + what); }};
+    };
+    Driver driver{d, view()}, far_driver{far_off, view()};
+    far_driver.start(); // a toolkit's timer holds no more than 2^30 ms
+    driver.start();
+    clock = 7;
+    driver.click(form.button("Go"));
+    clock = 9;
+    driver.woken();
+    failing = true;
+    clock = 10;
+    driver.woken();
+    driver.click(form.button("Go"));
+    driver.woken();
+    EXPECT_EQ(log, (std::vector<std::string>{"Fast@2", "Fast@4", "Fast@6", "Go@7", "Fast@8"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"wake in 1073741824", "wake in 2", "sync", "wake in 1", "sync",
+                        "wake in 1", "no wake", "failed: Overflow"}));
+    EXPECT_TRUE(driver.ended());
 }
 
 } // namespace

@@ -26,9 +26,23 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, const QIcon& icon)
 
 FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, const QIcon* shown_with)
     : QWidget(parent)
-    , dispatcher_(dispatcher)
     , lines_(form.lines(), *this)
     , stacking_(form.buttons().size() + form.pictures().size() + form.labels().size(), nullptr)
+    , driver_(dispatcher,
+          {[this] { return clock_.elapsed(); },
+              [this](std::optional<Driver::Millis> wait) {
+                  if (wait)
+                      waker_.start(static_cast<int>(*wait));
+                  else
+                      waker_.stop();
+              },
+              [this] { sync(); },
+              [this](const char* what) {
+                  // The runtime's run-time error: reported, and the program ends.
+                  std::fprintf(stderr, "velmo: run-time error: %s\n", what);
+                  QMessageBox::critical(this, windowTitle(), QStringLiteral("Run-time error: %1").arg(what));
+                  QApplication::exit(1);
+              }})
 {
     setWindowTitle(qstring(form.caption()));
     setFixedSize(form.width(), form.height());
@@ -53,10 +67,13 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, cons
 
     waker_.setSingleShot(true);
     waker_.setTimerType(Qt::CoarseTimer);
-    connect(&waker_, &QTimer::timeout, this, &FormWindow::wake);
+    connect(&waker_, &QTimer::timeout, this, [this] {
+        ++wake_ups_;
+        driver_.woken();
+    });
     clock_.start();
     sync();
-    schedule();
+    driver_.start();
 }
 
 void FormWindow::sync()
@@ -69,7 +86,7 @@ void FormWindow::sync()
         ButtonView& v = buttons_[i];
         if (!v.widget && v.model->visible()) {
             made(v, i, make_button);
-            connect(v.widget, &QPushButton::clicked, this, [this, b = v.model] { deliver_click(*b); });
+            connect(v.widget, &QPushButton::clicked, this, [this, b = v.model] { driver_.click(*b); });
             follow_tab_order();
         }
         if (v.widget)
@@ -121,50 +138,6 @@ void FormWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     lines_.paint(p, event->rect());
-}
-
-void FormWindow::deliver_click(const CommandButton& b)
-{
-    run_event([&] {
-        // Ticks that fell due before the click come first, as they would have.
-        dispatcher_.advance_to(clock_.elapsed());
-        dispatcher_.click(b.name(), b.index());
-    });
-}
-
-void FormWindow::wake()
-{
-    ++wake_ups_;
-    run_event([&] { dispatcher_.advance_to(clock_.elapsed()); });
-}
-
-void FormWindow::run_event(const std::function<void()>& event)
-{
-    try {
-        event();
-    } catch (const RuntimeError& e) {
-        // The runtime's run-time error: reported, and the program ends.
-        std::fprintf(stderr, "velmo: run-time error: %s\n", e.what());
-        waker_.stop();
-        QMessageBox::critical(this, windowTitle(), QStringLiteral("Run-time error: %1").arg(e.what()));
-        QApplication::exit(1);
-        return;
-    }
-    sync();
-    schedule();
-}
-
-// Wakes only for a timer whose tick someone sees; quiet ticks wait for the
-// next event, which takes them first.
-void FormWindow::schedule()
-{
-    const auto due = dispatcher_.next_due();
-    if (!due) {
-        waker_.stop();
-        return;
-    }
-    const auto wait = std::clamp<Dispatcher::Millis>(*due - clock_.elapsed(), 0, 1 << 30);
-    waker_.start(static_cast<int>(wait));
 }
 
 } // namespace velmo::qt

@@ -5,6 +5,7 @@
 #include "line_painter.h"
 #include "picture_view.h"
 #include "platform/dispatcher.h"
+#include "platform/driver.h"
 #include "platform/form.h"
 
 #include <QElapsedTimer>
@@ -13,7 +14,6 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 namespace velmo::qt {
@@ -44,13 +44,7 @@ private:
     FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, const QIcon* shown_with);
     template <typename V, typename Make> bool made(V& v, std::size_t place, Make make);
     void follow_tab_order();
-    void deliver_click(const CommandButton& b);
-    void wake();
-    // Runs one event on the model, then brings the view up to it.
-    void run_event(const std::function<void()>& event);
-    void schedule();
 
-    Dispatcher& dispatcher_;
     std::vector<LabelView> labels_;
     std::vector<ButtonView> buttons_;
     std::vector<PictureView> pictures_;
@@ -58,6 +52,7 @@ private:
     Stacking<QWidget*> stacking_;
     QElapsedTimer clock_;
     QTimer waker_;
+    Driver driver_;
     std::uint64_t repaint_requests_ = 0;
     std::uint64_t wake_ups_ = 0;
 };

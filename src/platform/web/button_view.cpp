@@ -8,9 +8,9 @@
 
 namespace velmo::web {
 
-ButtonView make_button(CommandButton& model, Place place)
+ButtonView make_button(CommandButton& model, int layer)
 {
-    const int id = velmo_dom_create(place.window, "button", element_id(model).c_str(), "button", place.layer, place.before);
+    const int id = velmo_dom_create("button", element_id(model).c_str(), "button", layer);
     const Bounds& b = model.bounds();
     velmo_dom_box(id, b.left, b.top, b.width, b.height);
     const ButtonLook look = button_look(model.face());
@@ -30,14 +30,20 @@ ButtonView make_button(CommandButton& model, Place place)
     }
     velmo_dom_caption(id, caption.c_str(), amp == std::string::npos ? -1 : static_cast<int>(amp));
     // The desktop's dotted focus ring, pixel for pixel, as the page draws it
-    // at its scale: index.html draws the title screen's too, before the game is up.
+    // at its scale (start.js).
     std::string ring;
     for (const Point& p : focus_ring(b.width, b.height))
         ring += (ring.empty() ? "" : " ") + std::to_string(p.x) + ',' + std::to_string(p.y);
     velmo_dom_attribute(id, "data-ring", ring.c_str());
-    velmo_dom_focus_ring(id);
     velmo_dom_show(id, model.visible());
-    return {&model, {id, model.visible()}};
+    return bind_button(model);
+}
+
+ButtonView bind_button(CommandButton& model)
+{
+    ButtonView v{&model, {velmo_dom_element(element_id(model).c_str()), model.visible()}};
+    v.changed();
+    return v;
 }
 
 bool sync_view(ButtonView& v)

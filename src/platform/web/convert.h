@@ -19,14 +19,6 @@ struct Css {
     char text[8];
 };
 
-// Where a control's element goes: its window, its layer in the stacking
-// order, and the element it comes before in the document (-1: last).
-struct Place {
-    int window;
-    int layer;
-    int before = -1;
-};
-
 // "cmdchange(3)": the id by which tests and the page find a control's element.
 inline std::string element_id(const Control& c) { return display_name(c); }
 

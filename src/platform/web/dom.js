@@ -1,46 +1,11 @@
-// The DOM calls of the page's view (declared in dom.h). Elements are kept in
-// one list and named by their place in it, so C++ holds plain numbers.
+// The DOM calls of the page's view (declared in dom.h), and nothing else:
+// the page's start (start.js) fits the window, draws the focus rings and
+// takes the presses. Elements are kept in one list and named by their place
+// in it, so C++ holds plain numbers.
 mergeInto(LibraryManager.library, {
   $velmoDom: {
     nodes: [],
     contexts: [],
-    root: -1,
-    add: function (node) {
-      velmoDom.nodes.push(node);
-      return velmoDom.nodes.length - 1;
-    },
-    // The title screen's elements that the page comes with, by id, until the
-    // window takes each over.
-    prerendered: {},
-    // One of them, its attributes gone, for the window to make as it would a
-    // new one. Made the same, it looks the same; and no frame shows it half
-    // made, as the window makes all it shows first in one task. It stays
-    // where it is, its content too where that is what the window makes (see
-    // content): an element moved loses the focus, and a press on it, or on
-    // text made again, is no click.
-    adopt: function (tag, name) {
-      var node = velmoDom.prerendered[name];
-      if (!node || node.localName !== tag) {
-        return null;
-      }
-      delete velmoDom.prerendered[name];
-      while (node.attributes.length) {
-        node.removeAttribute(node.attributes[0].name);
-      }
-      return node;
-    },
-    // An element's content as `make` makes it in an empty one, left as it
-    // is where it is that already. WebKit takes a press for the text under it.
-    content: function (node, make) {
-      var made = document.createElement('div');
-      make(made);
-      if (made.innerHTML !== node.innerHTML) {
-        node.textContent = '';
-        while (made.firstChild) {
-          node.appendChild(made.firstChild);
-        }
-      }
-    },
     context: function (canvas) {
       if (!velmoDom.contexts[canvas]) {
         velmoDom.contexts[canvas] = velmoDom.nodes[canvas].getContext('2d', { alpha: false });
@@ -49,67 +14,13 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  velmo_dom_window__deps: ['$velmoDom'],
-  velmo_dom_window: function (title, width, height, back) {
-    document.title = UTF8ToString(title);
-    var root = document.getElementById('window');
-    // The title screen the page came with, to be taken over (see velmo_dom_create).
-    Array.prototype.slice.call(root.childNodes).forEach(function (node) {
-      if (node.id) {
-        velmoDom.prerendered[node.id] = node;
-      } else {
-        node.remove();
-      }
-    });
-    root.style.background = UTF8ToString(back);
-    root.setAttribute('aria-label', document.title);
-    // index.html's velmoFit keeps the window fitted; the title screen's is
-    // already, at its size.
-    if (root.style.getPropertyValue('--w') != width || root.style.getPropertyValue('--h') != height) {
-      root.style.setProperty('--w', width);
-      root.style.setProperty('--h', height);
-      velmoFit();
-    }
-    velmoDom.root = velmoDom.add(root);
-    return velmoDom.root;
-  },
-
-  // Ends the taking over: the page's elements that the window did not make
-  // go. A click or an access key on the title screen before the game was up
-  // is played now.
-  velmo_dom_prerendered__deps: ['$velmoDom'],
-  velmo_dom_prerendered: function (name) {
-    var node = velmoDom.prerendered[UTF8ToString(name)];
-    return node ? velmoDom.add(node) : -1;
-  },
-
-  velmo_dom_press_waiting: function () {
-    return Module.pressWaiting && Module.pressWaiting() ? 1 : 0; // index.html's
-  },
-
-  velmo_dom_adopted__deps: ['$velmoDom'],
-  velmo_dom_adopted: function () {
-    Object.keys(velmoDom.prerendered).forEach(function (id) { velmoDom.prerendered[id].remove(); });
-    velmoDom.prerendered = {};
-    var early = Module.earlyPress && Module.earlyPress();
-    if (early && early.isConnected) {
-      Promise.resolve().then(function () { early.click(); });
-    }
-  },
-
-  velmo_dom_create__deps: ['$velmoDom'],
-  velmo_dom_create: function (parent, tag, name, cssClass, layer, before) {
-    tag = UTF8ToString(tag);
-    name = UTF8ToString(name);
-    var node = velmoDom.adopt(tag, name);
+  velmo_dom_element__deps: ['$velmoDom'],
+  velmo_dom_element: function (id) {
+    var node = document.getElementById(UTF8ToString(id));
     if (!node) {
-      node = document.createElement(tag);
-      velmoDom.nodes[parent].insertBefore(node, before < 0 ? null : velmoDom.nodes[before]);
+      throw new Error('the page has no element ' + UTF8ToString(id));
     }
-    node.id = name;
-    node.className = UTF8ToString(cssClass);
-    node.style.zIndex = layer;
-    return velmoDom.add(node);
+    return velmoDom.nodes.push(node) - 1;
   },
 
   velmo_dom_style__deps: ['$velmoDom'],
@@ -133,12 +44,11 @@ mergeInto(LibraryManager.library, {
   },
 
   velmo_dom_screen_scale: function () {
-    return velmoFit.per1024; // index.html's, as it last fitted the window
+    return velmo.per1024; // start.js's, as it last fitted the window
   },
 
-  velmo_dom_on_rescale__deps: ['$velmoDom'],
   velmo_dom_on_rescale: function (rescaled, user) {
-    window.velmoRescaled = function () { // index.html's velmoFit calls it
+    velmo.rescaled = function () {
       {{{ makeDynCall('vi', 'rescaled') }}}(user);
     };
   },
@@ -150,26 +60,7 @@ mergeInto(LibraryManager.library, {
 
   velmo_dom_text__deps: ['$velmoDom'],
   velmo_dom_text: function (element, text) {
-    text = UTF8ToString(text);
-    velmoDom.content(velmoDom.nodes[element], function (node) { node.textContent = text; });
-  },
-
-  velmo_dom_caption__deps: ['$velmoDom'],
-  velmo_dom_caption: function (element, text, keyAt) {
-    velmoDom.content(velmoDom.nodes[element], function (node) {
-      node.textContent = UTF8ToString(text, keyAt < 0 ? undefined : keyAt);
-      if (keyAt >= 0) {
-        var key = document.createElement('u');
-        key.textContent = UTF8ToString(text + keyAt, 1);
-        node.appendChild(key);
-        node.appendChild(document.createTextNode(UTF8ToString(text + keyAt + 1)));
-      }
-    });
-  },
-
-  velmo_dom_focus_ring__deps: ['$velmoDom'],
-  velmo_dom_focus_ring: function (element) {
-    velmoRing(velmoDom.nodes[element]); // index.html's
+    velmoDom.nodes[element].textContent = UTF8ToString(text);
   },
 
   velmo_dom_canvas_size__deps: ['$velmoDom'],
@@ -191,10 +82,10 @@ mergeInto(LibraryManager.library, {
     velmoDom.context(canvas).putImageData(new ImageData(pixels, width, height), left, top);
   },
 
-  // Measured where it stands, in the window's own layout: cheaper at start
-  // than a canvas of its own. The font given is at its size in window
-  // pixels, not the window's scale, and nothing transforms the window, so
-  // its CSS pixels are the window's pixels whatever the screen.
+  // Measured where it stands, in the window's own layout. The font given is
+  // at its size in window pixels, not the window's scale, and nothing
+  // transforms the window, so its CSS pixels are the window's pixels
+  // whatever the screen.
   velmo_dom_text_width__deps: ['$velmoDom'],
   velmo_dom_text_width: function (element, font) {
     var node = velmoDom.nodes[element];
@@ -202,20 +93,6 @@ mergeInto(LibraryManager.library, {
     node.style.font = UTF8ToString(font);
     range.selectNodeContents(node);
     return Math.round(range.getBoundingClientRect().width);
-  },
-
-  velmo_dom_when_fonts_loaded: function (fonts, done, user) {
-    var faces = UTF8ToString(fonts).split('\n').filter(function (f) { return f; });
-    var call = function () { {{{ makeDynCall('vi', 'done') }}}(user); };
-    Promise.all(faces.map(function (f) { return document.fonts.load(f); })).then(call, call);
-  },
-
-  // A frame's callbacks run before it is drawn; a task queued from one runs
-  // after, when the player already sees it.
-  velmo_dom_after_frame: function (done, user) {
-    requestAnimationFrame(function () {
-      setTimeout(function () { {{{ makeDynCall('vi', 'done') }}}(user); }, 0);
-    });
   },
 
   velmo_dom_mark: function (name) {
@@ -238,20 +115,17 @@ mergeInto(LibraryManager.library, {
     velmoDom.nodes[element].blur();
   },
 
-  velmo_dom_on_click__deps: ['$velmoDom'],
-  velmo_dom_on_click: function (element, clicked, user) {
-    velmoDom.nodes[element].addEventListener('click', function () {
-      {{{ makeDynCall('vi', 'clicked') }}}(user);
-    });
-  },
-
-  velmo_dom_on_access_key: function (pressed, user) {
-    document.addEventListener('keydown', function (e) {
-      var letter = velmoAccessKey(e); // index.html's, which also keeps one pressed before the game is up
-      if (letter && {{{ makeDynCall('iii', 'pressed') }}}(user, letter.toLowerCase().charCodeAt(0))) {
-        e.preventDefault();
+  // start.js's queue first, then each press as it comes: a button, or the
+  // letter of an access key.
+  velmo_dom_take_presses__deps: ['$velmoDom'],
+  velmo_dom_take_presses: function (pressed, user) {
+    velmo.take = function (press) {
+      var button = typeof press === 'string' ? -1 : velmoDom.nodes.indexOf(press);
+      if (typeof press === 'string' || button >= 0) {
+        {{{ makeDynCall('viii', 'pressed') }}}(user, button, typeof press === 'string' ? press.charCodeAt(0) : 0);
       }
-    });
+    };
+    velmo.presses.splice(0).forEach(velmo.take);
   },
 
   velmo_dom_report: function (message) {

@@ -24,12 +24,4 @@ std::string button_font() { return css(button_face, 0); }
 
 std::string scaled(int window_px) { return "calc(" + std::to_string(window_px) + "px * var(--s))"; }
 
-std::string all_fonts()
-{
-    std::string all = button_font();
-    for (FontRole role : {FontRole::title, FontRole::credit, FontRole::normal})
-        all += "\n" + css_font(role);
-    return all;
-}
-
 } // namespace velmo::web

@@ -16,7 +16,5 @@ std::string button_font();
 // A length of so many window pixels in CSS, at whatever scale the page shows
 // the window (its --s, CSS pixels a window pixel).
 std::string scaled(int window_px);
-// Every font of the window, one a line: loaded before the window is drawn.
-std::string all_fonts();
 
 } // namespace velmo::web

@@ -27,19 +27,29 @@ void fit_title(const LabelView& v)
 
 } // namespace
 
-LabelView make_label(Label& model, Place place)
+LabelView make_label(Label& model, int layer)
 {
     // The title is the page's heading, so it stays for assistive technology
     // on the screens that do not show it.
     const bool title = model.font() == FontRole::title;
-    const int id = velmo_dom_create(place.window, title ? "h1" : "div", element_id(model).c_str(), "label", place.layer, place.before);
+    const int id = velmo_dom_create(title ? "h1" : "div", element_id(model).c_str(), "label", layer);
     set_font(id, model.font(), face(model.font()).pixel_size);
     if (model.align() == Align::centre)
         velmo_dom_style(id, "text-align", "center");
     if (!model.spoken_name().empty())
         velmo_dom_attribute(id, "aria-label", std::string(model.spoken_name()).c_str());
     // Nothing shown yet: the first sync sets every property.
-    return {&model, {id, {}, ~Colour{0}, ~Colour{0}, {-1, -1, -1, -1}, true}};
+    LabelView v{&model, {id, {}, ~Colour{0}, ~Colour{0}, {-1, -1, -1, -1}, true}};
+    sync_view(v);
+    return v;
+}
+
+LabelView bind_label(Label& model)
+{
+    LabelView v{&model, {velmo_dom_element(element_id(model).c_str()), model.caption(), model.fore(), model.back(),
+                            model.bounds(), model.visible()}};
+    v.changed();
+    return v;
 }
 
 bool sync_view(LabelView& v)

@@ -17,8 +17,11 @@ struct LabelElement {
 };
 using LabelView = View<Label, LabelElement>;
 
-// A plain-text label in its role's face, on the window.
-LabelView make_label(Label& model, Place place);
+// A plain-text label in its role's face, on the window: made in the page's
+// markup at build time, as the model is.
+LabelView make_label(Label& model, int layer);
+// The label's element as the page came with it, showing the model as it is.
+LabelView bind_label(Label& model);
 // Brings the label up to its model; returns whether it changed the page.
 bool sync_view(LabelView& v);
 

@@ -24,13 +24,22 @@ void slope(const LineView& v)
 
 } // namespace
 
-LineView make_line(LineShape& model, Place place)
+LineView make_line(LineShape& model, int layer)
 {
-    const int id = velmo_dom_create(place.window, "div", element_id(model).c_str(), "line", place.layer, place.before);
+    const int id = velmo_dom_create("div", element_id(model).c_str(), "line", layer);
     velmo_dom_attribute(id, "aria-hidden", "true");
     velmo_dom_style(id, "background-color", Css(model.colour()));
     velmo_dom_show(id, false);
-    return {&model, {id, {}}};
+    LineView v{&model, {id, {}}};
+    sync_view(v);
+    return v;
+}
+
+LineView bind_line(LineShape& model)
+{
+    LineView v{&model, {velmo_dom_element(element_id(model).c_str()), model.visible() ? line_area(model) : Bounds{}}};
+    v.changed();
+    return v;
 }
 
 bool sync_view(LineView& v)

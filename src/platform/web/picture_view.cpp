@@ -3,8 +3,8 @@
 #include "dom.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
+#include <vector>
 
 namespace velmo::web {
 
@@ -16,8 +16,7 @@ namespace {
 void copy_area(const PictureView& v, const Rect& area)
 {
     // Kept from call to call, and never cleared: every word is written before it is read.
-    static std::unique_ptr<std::uint32_t[]> rgba;
-    static std::size_t capacity = 0;
+    static std::vector<std::uint32_t> rgba;
     const Raster& r = v.model->raster();
     const PictureElement& e = v.widget;
     const Span columns = affected({area.left, area.right + 1}, r.width(), e.width);
@@ -26,11 +25,9 @@ void copy_area(const PictureView& v, const Rect& area)
         return;
     const int width = columns.end - columns.first, height = rows.end - rows.first;
     const auto size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (size > capacity) {
-        rgba.reset(new std::uint32_t[size]); // no make_unique_for_overwrite in this libc++
-        capacity = size;
-    }
-    const std::span<std::uint32_t> out(rgba.get(), size);
+    if (size > rgba.size())
+        rgba.resize(size);
+    const std::span<std::uint32_t> out(rgba.data(), size);
     resample(r.argb(), r.width(), r.height(), e.width, e.height, columns, rows, out, width);
     for (std::uint32_t& p : out)
         p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
@@ -39,12 +36,21 @@ void copy_area(const PictureView& v, const Rect& area)
 
 } // namespace
 
-PictureView make_picture(PictureBox& model, Place place)
+PictureView make_picture(PictureBox& model, int layer)
 {
-    const int id = velmo_dom_create(place.window, "canvas", element_id(model).c_str(), "picture", place.layer, place.before);
+    const int id = velmo_dom_create("canvas", element_id(model).c_str(), "picture", layer);
     velmo_dom_attribute(id, "role", "img");
     velmo_dom_attribute(id, "aria-label", std::string(model.spoken_name()).c_str());
-    return {&model, {id, {-1, -1, -1, -1}, true}};
+    const Bounds& b = model.bounds();
+    velmo_dom_box(id, b.left, b.top, b.width, b.height);
+    velmo_dom_show(id, model.visible());
+    return bind_picture(model);
+}
+
+// Its bitmap comes with the first sync, at the screen's scale.
+PictureView bind_picture(PictureBox& model)
+{
+    return {&model, {velmo_dom_element(element_id(model).c_str()), model.bounds(), model.visible()}};
 }
 
 int sync_view(PictureView& v, ScreenScale scale)
@@ -67,8 +73,8 @@ int sync_view(PictureView& v, ScreenScale scale)
         e.scale = scale;
         e.width = screen.width;
         e.height = screen.height;
-        // A canvas that changes size starts blank, and one taken over while
-        // hidden holds another picture at another size: all of it is copied again.
+        // A canvas that changes size starts blank, and one shown again may
+        // hold another picture at another size: all of it is copied again.
         const bool dropped = (resized || showing) && velmo_dom_canvas_size(e.id, screen.width, screen.height) != 0;
         if (resized || dropped || rescaled)
             dirt = {0, 0, v.model->raster().width() - 1, v.model->raster().height() - 1};

@@ -3,6 +3,7 @@
 // the page's script. The page that ships has none of it.
 
 #include "app/frmvelmo.h"
+#include "platform/screen.h"
 #include "platform/web/application.h"
 
 #include <cstdint>
@@ -32,6 +33,8 @@ int velmo_test_width(int picture) { return raster(picture).width(); }
 int velmo_test_height(int picture) { return raster(picture).height(); }
 // The random state as it stands, without taking Tmr1's pending ticks.
 std::uint32_t velmo_test_random_state() { return model().game().state.rnd.state(); }
+// Where a window pixel's edge falls at per1024 screen pixels a window pixel.
+int velmo_test_edge(int per1024, int v) { return velmo::ScreenScale(per1024).edge(v); }
 // Every line control in design order: shown, x1, y1, x2, y2, width, colour.
 const int* velmo_test_lines()
 {
