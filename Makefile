@@ -46,6 +46,7 @@ memcheck: build
 # Speed of the generators, handlers and whole games; a soak of 10,000 games;
 # the real window against a bare Qt window under Xvfb and on weston; the page.
 bench: build-release build-web
+	bash scripts/install-deps bench
 	./build/release/bench/velmo_bench
 	./build/release/bench/velmo_soak
 	bench/window-bench build/release
@@ -56,6 +57,7 @@ bench: build-release build-web
 # page, clicks to frames (in Firefox too), and a whole game beside the native
 # build; then the desktop's clicks to frames, timed the same way.
 bench-web: build-release build-web
+	bash scripts/install-deps bench
 	bench/web-bench build/web build/web-build build/release
 	CLICKS=1 bench/window-bench build/release
 

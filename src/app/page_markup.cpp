@@ -3,7 +3,8 @@
 //
 //     velmo_markup TEMPLATE OUTPUT METRICS_DIR
 #include "frmvelmo.h"
-#include "platform/web/markup.h"
+#include "face_metrics.h"
+#include "page_document.h"
 
 #include <cstdio>
 #include <exception>

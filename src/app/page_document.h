@@ -9,12 +9,9 @@ namespace velmo::web {
 
 // The page's window element with every control's, as the window is when it
 // is created (build time only). A caption fitted to its label is measured
-// by the metrics of its face, which must be loaded first.
+// by the metrics of its face (load_metrics) first.
 std::string window_markup(Form& form);
 // Text as markup, in an element or an attribute's value.
 std::string escaped(std::string_view text);
-// The labels' faces' advances and kerning, FILE.metrics in `folder`, as
-// subset-font writes them.
-void load_metrics(const std::string& folder);
 
 } // namespace velmo::web

@@ -2,20 +2,17 @@
 // rules the game changes it by (the views' make_* and sync_view, through the
 // DOM calls of dom.h, here kept as text): the page comes with every control,
 // as the window is when it is created, and the game makes no element.
-#include "markup.h"
+#include "page_document.h"
 
-#include "button_view.h"
-#include "dom.h"
-#include "fonts.h"
-#include "label_view.h"
-#include "line_view.h"
-#include "picture_view.h"
+#include "face_metrics.h"
+#include "platform/web/button_view.h"
+#include "platform/web/dom.h"
+#include "platform/web/fonts.h"
+#include "platform/web/label_view.h"
+#include "platform/web/line_view.h"
+#include "platform/web/picture_view.h"
 
 #include <algorithm>
-#include <cmath>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -42,14 +39,6 @@ struct Element {
 };
 std::vector<Element> elements;
 
-// A face's advances and kerning in its units, as subset-font writes them.
-struct Metrics {
-    int em = 0;
-    std::map<int, int> advance;
-    std::map<std::pair<int, int>, int> kern;
-};
-std::map<std::string, Metrics, std::less<>> metrics; // by face file
-
 void set(Pairs& pairs, std::string_view name, std::string value)
 {
     const auto at = std::find_if(pairs.begin(), pairs.end(), [&](const auto& p) { return p.first == name; });
@@ -71,42 +60,6 @@ std::string html(const Element& e)
     return out + e.content + "</" + e.tag + ">";
 }
 
-std::vector<int> code_points(std::string_view utf8)
-{
-    std::vector<int> out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int more = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-        int c = more == 0 ? lead : lead & (0x3F >> more);
-        for (int k = 1; k <= more && i + k < utf8.size(); ++k)
-            c = c << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        out.push_back(c);
-        i += static_cast<std::size_t>(more) + 1;
-    }
-    return out;
-}
-
-Metrics read_metrics(const std::string& path)
-{
-    std::ifstream in(path);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    Metrics m;
-    std::string kind;
-    int a = 0, b = 0, units = 0;
-    while (in >> kind) {
-        if (kind == "em" && in >> m.em)
-            continue;
-        if (kind == "advance" && in >> a >> units)
-            m.advance[a] = units;
-        else if (kind == "kern" && in >> a >> b >> units)
-            m.kern[{a, b}] = units;
-        else
-            throw std::runtime_error(path + ": not a face's metrics");
-    }
-    return m;
-}
-
 } // namespace
 
 std::string window_markup(Form& form)
@@ -122,13 +75,12 @@ std::string window_markup(Form& form)
         make_label(form.labels()[i], labels_at + static_cast<int>(i));
     for (std::size_t i = 0; i < form.pictures().size(); ++i)
         make_picture(form.pictures()[i], pictures_at + static_cast<int>(i));
-    std::vector<std::size_t> tab_order(form.buttons().size());
-    for (std::size_t i = 0; i < tab_order.size(); ++i)
-        tab_order[i] = i;
-    std::stable_sort(tab_order.begin(), tab_order.end(),
-        [&](std::size_t a, std::size_t b) { return form.buttons()[a].tab_index() < form.buttons()[b].tab_index(); });
-    for (const std::size_t i : tab_order)
-        make_button(form.buttons()[i], buttons_at + static_cast<int>(i));
+    std::vector<CommandButton*> tab_order;
+    for (CommandButton& b : form.buttons())
+        tab_order.push_back(&b);
+    std::stable_sort(tab_order.begin(), tab_order.end(), [](auto* a, auto* b) { return a->tab_index() < b->tab_index(); });
+    for (CommandButton* b : tab_order)
+        make_button(*b, buttons_at + static_cast<int>(b - form.buttons().data()));
     for (std::size_t i = 0; i < form.lines().size(); ++i)
         make_line(form.lines()[i], static_cast<int>(i));
 
@@ -138,12 +90,6 @@ std::string window_markup(Form& form)
     for (const Element& e : elements)
         out += html(e) + "\n";
     return out + "</main>";
-}
-
-void load_metrics(const std::string& folder)
-{
-    for (const FontRole role : {FontRole::title, FontRole::credit, FontRole::normal})
-        metrics[std::string(face(role).file)] = read_metrics(folder + "/" + std::string(face(role).file) + ".metrics");
 }
 
 } // namespace velmo::web
@@ -209,25 +155,7 @@ void velmo_dom_caption(int element, const char* text, int key_at)
 // the font's size.
 int velmo_dom_text_width(int element, const char* font)
 {
-    using namespace velmo;
     velmo_dom_style(element, "font", font);
-    const std::string css(font);
-    const auto px = css.find("px");
-    const int size = std::stoi(css.substr(css.rfind(' ', px) + 1));
-    for (const FontRole role : {FontRole::title, FontRole::credit, FontRole::normal}) {
-        const auto m = web::metrics.find(face(role).file);
-        if (web::css_font(role, size) != css || m == web::metrics.end())
-            continue;
-        long units = 0;
-        int before = -1;
-        for (const int c : web::code_points(elements.at(static_cast<std::size_t>(element)).text)) {
-            units += m->second.advance.at(c);
-            const auto kern = m->second.kern.find({before, c});
-            units += kern == m->second.kern.end() ? 0 : kern->second;
-            before = c;
-        }
-        return static_cast<int>(std::lround(static_cast<double>(units) * size / m->second.em));
-    }
-    throw std::runtime_error(std::string("no metrics for the face ") + font);
+    return velmo::web::text_width(elements.at(static_cast<std::size_t>(element)).text, font);
 }
 }
