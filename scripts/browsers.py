@@ -360,10 +360,15 @@ class WebKit(Selenium):
         for _ in range(3):
             inner = self.js("return [innerWidth, innerHeight]")
             if inner == [width, height]:
-                return
+                break
             size = self.driver.get_window_size()
             self.driver.set_window_size(size["width"] + width - inner[0], size["height"] + height - inner[1])
             time.sleep(0.1)
+        # With no window manager, the window under the pointer has the focus,
+        # and without it no element shows its own (a button's focus ring);
+        # Xvfb's pointer starts in the middle of its screen.
+        size, screen = self.driver.get_window_size(), self.js("return [screen.width, screen.height]")
+        self.driver.set_window_position((screen[0] - size["width"]) // 2, (screen[1] - size["height"]) // 2)
 
     def screen(self):
         return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")

@@ -629,6 +629,7 @@ class PageTest(unittest.TestCase):
         plain = self.device_shot(p)
         p.key("Tab")
         p.wait_for(lambda s: s["focused"] == "Cmdstart", "the focus on Start")
+        p.browser.js_async("await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))); return 1")
         box = [round(v * p.ratio) for v in p.js("const r = document.getElementById('window').getBoundingClientRect();"
                                                  "return [r.left, r.top, r.right, r.bottom];")]
         ring = ImageChops.difference(plain, p.screen().crop(box)).convert("L").point(lambda v: 255 * (v > 1))
