@@ -6,9 +6,10 @@
 // places on whole screen pixels at whatever scale it shows the window (see
 // start.js), but for canvases, whose pixels are the screen's.
 //
-// The page comes with every element of the window (markup.cpp writes them at
-// build time through velmo_dom_create and the calls that change elements);
-// the game only finds them and changes what changes.
+// The page comes with every element of the window, which the build writes
+// through velmo_dom_create and the calls that change elements (see
+// src/app/page_document.cpp); the game only finds them and changes what
+// changes.
 
 #include <cstdint>
 
