@@ -84,9 +84,10 @@ std::string window_markup(Form& form)
     for (std::size_t i = 0; i < form.lines().size(); ++i)
         make_line(form.lines()[i], static_cast<int>(i));
 
+    // Hidden until the page's start has fitted it (start.js).
     std::string out = "<main id=\"window\" class=\"form\" aria-label=\"" + escaped(form.caption()) + "\" style=\"--w: " +
                       std::to_string(form.width()) + "; --h: " + std::to_string(form.height()) +
-                      "; background: " + Css(form.back()).text + ";\">\n";
+                      "; background: " + Css(form.back()).text + ";\" hidden>\n";
     for (const Element& e : elements)
         out += html(e) + "\n";
     return out + "</main>";

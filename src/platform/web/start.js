@@ -22,33 +22,44 @@ var velmo = (function () {
 
   // A button's focus ring, a bitmap of its box on the screen, so that each
   // dot is a stroke wide wherever it falls, from the dots of its data-ring in
-  // window pixels; decoded at once and kept: a vector image, or one first
-  // decoded when the focus comes, would cost the frame that shows the focus.
-  // Buttons of a size and an ink share theirs, at the scale last fitted.
+  // window pixels; decoded as soon as it is made and kept: a vector image,
+  // or one first decoded when the focus comes, would cost the frame that
+  // shows the focus. Buttons of a size and an ink share theirs, at the scale
+  // last fitted. Drawn in a task after the fit's, and encoded as the browser
+  // finds time, not before the first frame: a phone at a quarter of a
+  // laptop's speed takes some 30 ms over the twelve.
   var rings = {};
   function ring(button) {
     var s = button.style, at = function (v) { return parseInt(s.getPropertyValue(v), 10); };
-    var edge = page.edge(page.per1024), stroke = Math.max(1, edge(1)), x = at("--x"), y = at("--y");
+    var per1024 = page.per1024, edge = page.edge(per1024), stroke = Math.max(1, edge(1)), x = at("--x"), y = at("--y");
     var box = [edge(x + at("--w")) - edge(x), edge(y + at("--h")) - edge(y)];
     button.getAttribute("data-ring").split(" ").forEach(function (dot) {
       dot = dot.split(",");
       box.push(edge(x + +dot[0]) - edge(x), edge(y + +dot[1]) - edge(y));
     });
     var key = s.color + box, made = rings[key];
-    if (!made) {
-      var canvas = document.createElement("canvas"), g;
-      canvas.width = box[0];
-      canvas.height = box[1];
-      g = canvas.getContext("2d");
-      g.fillStyle = s.color;
-      for (var i = 2; i < box.length; i += 2) {
-        g.fillRect(box[i], box[i + 1], stroke, stroke);
-      }
-      made = rings[key] = new Image();
-      made.src = canvas.toDataURL();
-      made.decode().catch(function () {});
+    if (made) {
+      return made.url ? s.setProperty("--ring", made.url) : made.buttons.push(button);
     }
-    s.setProperty("--ring", 'url("' + made.src + '")');
+    made = rings[key] = { url: null, buttons: [button] };
+    var canvas = document.createElement("canvas"), g;
+    canvas.width = box[0];
+    canvas.height = box[1];
+    g = canvas.getContext("2d");
+    g.fillStyle = s.color;
+    for (var i = 2; i < box.length; i += 2) {
+      g.fillRect(box[i], box[i + 1], stroke, stroke);
+    }
+    canvas.toBlob(function (png) {
+      var url = URL.createObjectURL(png), image = new Image();
+      if (page.per1024 !== per1024) {
+        return URL.revokeObjectURL(url); // fitted anew meanwhile
+      }
+      image.src = url;
+      image.decode().catch(function () {});
+      made.url = 'url("' + url + '")';
+      made.buttons.forEach(function (b) { b.style.setProperty("--ring", made.url); });
+    });
   }
 
   // Where the viewport holds the window, at scale 1 (or at a whole multiple
@@ -75,6 +86,9 @@ var velmo = (function () {
     root.style.setProperty("--s", per1024 / 1024 / ratio);
     root.style.left = Math.max(0, Math.floor((room.clientWidth * ratio - edge(width)) / 2)) / ratio + "px";
     root.style.top = Math.max(0, Math.floor((room.clientHeight * ratio - edge(height)) / 2)) / ratio + "px";
+    // It comes hidden, so that reading the viewport's size first lays out
+    // nothing of it: it is laid out once, fitted, for the first frame.
+    root.hidden = false;
     // A zoom, or the window moved to another screen, changes the ratio.
     if (media) {
       media.removeEventListener("change", fit);
@@ -83,8 +97,15 @@ var velmo = (function () {
     media.addEventListener("change", fit);
     if (page.per1024 !== per1024) {
       page.per1024 = per1024;
+      Object.keys(rings).forEach(function (key) {
+        if (rings[key].url) {
+          URL.revokeObjectURL(rings[key].url.slice(5, -2));
+        }
+      });
       rings = {};
-      Array.prototype.forEach.call(root.querySelectorAll("button[data-ring]"), ring);
+      setTimeout(function () {
+        Array.prototype.forEach.call(root.querySelectorAll("button[data-ring]"), ring);
+      });
     }
     if (page.rescaled) {
       page.rescaled();

@@ -270,6 +270,13 @@ class Page:
             time.sleep(0.02)
         return value
 
+    def ring_shown(self, seconds=5):
+        end = time.monotonic() + seconds
+        while not self.browser.js_async(RING_SHOWN):
+            if time.monotonic() > end:
+                raise AssertionError("Start's focus ring did not come")
+            time.sleep(0.02)
+
     def press(self, letter):
         """An access key, once the screen it leads to is up."""
         self.key(letter, alt=True)
@@ -586,6 +593,10 @@ class PageTest(unittest.TestCase):
         self.addCleanup(server.server_close)
         self.addCleanup(server.shutdown)
         self.assertEqual(self.page.js(SAME_EDGES), [], "where the page's edges are not the game's")
+        # The title at the size the build fitted it to by its face's metrics, as this engine
+        # would fit it by its own layout (the desktop's rule, with Velmo's 96 px and 305 px).
+        width = round(self.page.js(TITLE_WIDTH))
+        self.assertEqual(max(8, 96 * 305 // width - 1) if width > 305 else 96, 76, f"the title {width} px wide at 96 px")
         for name, width, height, ratio, device in SCREENS:
             if ratio != 1 and not self.page.browser.pixel_ratio:
                 print(f"screens: {name} left out: {ENGINE}'s driver sets no pixel ratio", file=sys.stderr)
@@ -629,7 +640,7 @@ class PageTest(unittest.TestCase):
         plain = self.device_shot(p)
         p.key("Tab")
         p.wait_for(lambda s: s["focused"] == "Cmdstart", "the focus on Start")
-        p.browser.js_async("await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))); return 1")
+        p.ring_shown()
         box = [round(v * p.ratio) for v in p.js("const r = document.getElementById('window').getBoundingClientRect();"
                                                  "return [r.left, r.top, r.right, r.bottom];")]
         ring = ImageChops.difference(plain, p.screen().crop(box)).convert("L").point(lambda v: 255 * (v > 1))
@@ -772,6 +783,7 @@ class PageTest(unittest.TestCase):
     def focused_shot(self, p):
         """Start as the player sees it with the focus, once it has it."""
         p.wait_for(lambda s: s["focused"] == "Cmdstart", "the focus on Start")
+        p.ring_shown()
         x, y = p.at(352, 208)
         return p.screen().crop((round(x), round(y), round(x + 97), round(y + 25)))
 
@@ -897,6 +909,27 @@ for (let per1024 = 1; per1024 <= 4096; per1024 += 3) {
     if (edge(v) !== Module._velmo_test_edge(per1024, v)) bad.push([per1024, v, edge(v)]);
 }
 return bad.slice(0, 5);
+"""
+# Start's focus ring made and decoded, in a frame drawn since (the page makes
+# the rings after its first frame).
+RING_SHOWN = """
+const ring = Cmdstart.style.getPropertyValue('--ring'), image = new Image();
+if (!ring) return false;
+image.src = ring.slice(5, -2);
+await image.decode();
+await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
+return true;
+"""
+# The title's width in the browser's layout at its face's own size.
+TITLE_WIDTH = """
+const copy = lblotsikko.cloneNode(true), range = document.createRange();
+copy.id = '';
+copy.style.font = 'bold 96px "Velmo Sans"';
+lblotsikko.after(copy);
+range.selectNodeContents(copy);
+const width = range.getBoundingClientRect().width;
+copy.remove();
+return width;
 """
 # How many screen pixels Start's focus ring covers: a square a stroke wide at
 # each dot's window pixel.
