@@ -75,11 +75,7 @@ std::string window_markup(Form& form)
         make_label(form.labels()[i], labels_at + static_cast<int>(i));
     for (std::size_t i = 0; i < form.pictures().size(); ++i)
         make_picture(form.pictures()[i], pictures_at + static_cast<int>(i));
-    std::vector<CommandButton*> tab_order;
-    for (CommandButton& b : form.buttons())
-        tab_order.push_back(&b);
-    std::stable_sort(tab_order.begin(), tab_order.end(), [](auto* a, auto* b) { return a->tab_index() < b->tab_index(); });
-    for (CommandButton* b : tab_order)
+    for (CommandButton* b : form.tab_order())
         make_button(*b, buttons_at + static_cast<int>(b - form.buttons().data()));
     for (std::size_t i = 0; i < form.lines().size(); ++i)
         make_line(form.lines()[i], static_cast<int>(i));

@@ -6,9 +6,9 @@
 
 namespace velmo {
 
-Driver::Driver(Dispatcher& dispatcher, View view)
+Driver::Driver(Dispatcher& dispatcher, Toolkit toolkit)
     : dispatcher_(dispatcher)
-    , view_(std::move(view))
+    , toolkit_(std::move(toolkit))
 {
 }
 
@@ -16,14 +16,14 @@ void Driver::click(const CommandButton& button)
 {
     run([&] {
         // Ticks that fell due before the click come first, as they would have.
-        dispatcher_.advance_to(view_.clock());
+        dispatcher_.advance_to(toolkit_.clock());
         dispatcher_.click(button.name(), button.index());
     });
 }
 
 void Driver::woken()
 {
-    run([&] { dispatcher_.advance_to(view_.clock()); });
+    run([&] { dispatcher_.advance_to(toolkit_.clock()); });
 }
 
 void Driver::run(const std::function<void()>& event)
@@ -34,11 +34,11 @@ void Driver::run(const std::function<void()>& event)
         event();
     } catch (const RuntimeError& e) {
         ended_ = true;
-        view_.wake_in(std::nullopt);
-        view_.failed(e.what());
+        toolkit_.wake_in(std::nullopt);
+        toolkit_.failed(e.what());
         return;
     }
-    view_.sync();
+    toolkit_.sync();
     schedule();
 }
 
@@ -46,7 +46,7 @@ void Driver::run(const std::function<void()>& event)
 void Driver::schedule()
 {
     const auto due = dispatcher_.next_due();
-    view_.wake_in(due ? std::optional(std::clamp<Millis>(*due - view_.clock(), 0, longest_wait)) : std::nullopt);
+    toolkit_.wake_in(due ? std::optional(std::clamp<Millis>(*due - toolkit_.clock(), 0, longest_wait)) : std::nullopt);
 }
 
 } // namespace velmo

@@ -17,14 +17,14 @@ public:
     // The longest wait asked for: a toolkit's timer holds it in an int.
     static constexpr Millis longest_wait = Millis{1} << 30;
 
-    struct View {
+    struct Toolkit {
         std::function<Millis()> clock;                      // ms since the window came
         std::function<void(std::optional<Millis>)> wake_in; // none: no wake-up at all
         std::function<void()> sync;                         // the view up to the model
         std::function<void(const char* what)> failed;
     };
 
-    Driver(Dispatcher& dispatcher, View view);
+    Driver(Dispatcher& dispatcher, Toolkit toolkit);
 
     void click(const CommandButton& button);
     void woken();
@@ -37,7 +37,7 @@ private:
     void schedule();
 
     Dispatcher& dispatcher_;
-    View view_;
+    Toolkit toolkit_;
     bool ended_ = false;
 };
 

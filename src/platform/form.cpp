@@ -85,4 +85,13 @@ std::string control_name(std::string_view name, int index)
 
 std::string display_name(const Control& c) { return control_name(c.name(), c.index()); }
 
+std::vector<CommandButton*> Form::tab_order()
+{
+    std::vector<CommandButton*> order;
+    for (CommandButton& b : buttons_)
+        order.push_back(&b);
+    std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab_index() < b->tab_index(); });
+    return order;
+}
+
 } // namespace velmo

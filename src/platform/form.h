@@ -60,6 +60,8 @@ public:
 
     std::vector<Label>& labels() { return labels_; }
     std::vector<CommandButton>& buttons() { return buttons_; }
+    // The buttons in the order Tab takes them: by tab index, ties in design order.
+    std::vector<CommandButton*> tab_order();
     std::vector<PictureBox>& pictures() { return pictures_; }
     std::vector<LineShape>& lines() { return lines_; }
     std::vector<Timer>& timers() { return timers_; }

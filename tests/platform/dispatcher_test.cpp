@@ -156,12 +156,12 @@ TEST_F(Dispatching, the_driver_takes_ticks_before_a_click_and_wakes_for_the_next
         log.push_back("Fast@" + std::to_string(d.now()));
     });
     std::vector<std::string> seen; // what the view was asked to do
-    const auto view = [&] {
-        return Driver::View{[&] { return clock; },
+    const auto toolkit = [&] {
+        return Driver::Toolkit{[&] { return clock; },
             [&](std::optional<Driver::Millis> w) { seen.push_back(w ? "wake in " + std::to_string(*w) : "no wake"); },
             [&] { seen.push_back("sync"); }, [&](const char* what) { seen.push_back(std::string("failed: ") + what); }};
     };
-    Driver driver{d, view()}, far_driver{far_off, view()};
+    Driver driver{d, toolkit()}, far_driver{far_off, toolkit()};
     far_driver.start(); // a toolkit's timer holds no more than 2^30 ms
     driver.start();
     clock = 7;

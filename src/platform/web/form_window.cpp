@@ -27,10 +27,8 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
                   velmo_dom_report((std::string("Run-time error: ") + what).c_str());
               }})
 {
-    for (CommandButton& b : form.buttons())
-        buttons_.push_back(bind_button(b));
-    std::stable_sort(buttons_.begin(), buttons_.end(),
-        [](const ButtonView& a, const ButtonView& b) { return a.model->tab_index() < b.model->tab_index(); });
+    for (CommandButton* b : form.tab_order())
+        buttons_.push_back(bind_button(*b));
     for (PictureBox& p : form.pictures())
         pictures_.push_back(bind_picture(p));
     for (Label& l : form.labels())

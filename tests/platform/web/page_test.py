@@ -118,6 +118,9 @@ for (const l of document.querySelectorAll('.label')) if (shown(l)) labels[l.id] 
 return {buttons, labels, focused: document.activeElement ? document.activeElement.id : null,
         order: [...document.querySelectorAll('button')].filter(shown).map(b => b.id),
         ready: performance.getEntriesByName('velmo-ready').length > 0,
+        // The window fitted and shown, every face it sets text in loaded: the page comes with
+        // its markup, but the browser draws no text of it before its faces are in.
+        drawn: !document.getElementById('window').hidden && [...document.fonts].every(f => f.status === 'loaded'),
         pictures: [...document.querySelectorAll('canvas.picture')].filter(shown).map(c => c.id)};
 """
 
@@ -647,9 +650,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(ring.histogram()[255], p.js(RING_PIXELS), "Start's focus ring")
 
     def device_shot(self, p):
-        """The window in screen pixels, with no button pressed or focused."""
+        """The window in screen pixels, with no button pressed or focused, its faces in."""
         p.js("document.activeElement && document.activeElement.blur()")
-        p.wait_for(lambda s: s["focused"] in (None, "", "body"), "no focus")
+        p.wait_for(lambda s: s["focused"] in (None, "", "body") and s["drawn"], "no focus, and the faces")
         box = [round(v * p.ratio) for v in p.js("const r = document.getElementById('window').getBoundingClientRect();"
                                                  "return [r.left, r.top, r.right, r.bottom];")]
         return p.screen().crop(box)
@@ -791,7 +794,7 @@ class PageTest(unittest.TestCase):
         """The window as the player sees it, at scale 1, with no button pressed or focused."""
         p = p or self.page
         p.js("document.activeElement && document.activeElement.blur()")
-        p.wait_for(lambda s: s["focused"] in (None, "", "body"), "no focus")
+        p.wait_for(lambda s: s["focused"] in (None, "", "body") and s["drawn"], "no focus, and the faces")
         return p.screen().crop((p.left, p.top, p.left + 760, p.top + 555))
 
     def test_accessibility(self):
