@@ -15,22 +15,31 @@ if(NOT fonts_python_missing EQUAL 0)
   message(FATAL_ERROR "The window's faces are made by Python's fontTools, with brotli and ttfautohint's library (Debian: python3-fonttools, python3-brotli, libttfautohint1 or on Debian 13 libttfautohint1t64)")
 endif()
 
+# The faces come from the one table of them, src/platform/faces.h: each row
+# gives the face's file, family, size, the Debian font it is cut from, and
+# whether it ascends and descends one em (--em) and has whole advances at
+# its size (--size). Every face is hinted anew as FreeType's autohinter hints
+# it (--autohint), for WebKitGTK, which runs a face's own instructions.
+set(VELMO_FACES_TABLE ${CMAKE_CURRENT_LIST_DIR}/../../src/platform/faces.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VELMO_FACES_TABLE})
+file(STRINGS ${VELMO_FACES_TABLE} VELMO_FACE_ROWS REGEX "^ *\\{\"velmo-")
+
 function(velmo_add_fonts dir out_var)
   set(fonts)
-  # The labels' faces get even vertical metrics (--em); the buttons' keep
-  # their own, by which every view centres captions alike. Each face but the
-  # title's, which is fitted to its text, has whole advances at the one size
-  # the window shows it at (src/platform/faces.h). The buttons' face is hinted
-  # anew, as FreeType's autohinter hints it (--autohint), for WebKitGTK, which
-  # runs a face's own instructions.
-  foreach(face "lato/Lato-Black;velmo-black;Velmo Black;--em;--size=13;--autohint"
-               "lato/Lato-BlackItalic;velmo-black-italic;Velmo Black;--em;--size=19;--autohint"
-               "dejavu/DejaVuSans;velmo-sans;Velmo Sans;--size=12;--autohint"
-               "dejavu/DejaVuSans-Bold;velmo-sans-bold;Velmo Sans;--em;--autohint")
-    list(GET face 0 source)
-    list(GET face 1 name)
-    list(GET face 2 family)
-    list(SUBLIST face 3 -1 options)
+  foreach(row ${VELMO_FACE_ROWS})
+    if(NOT row MATCHES "^ *{\"([^\"]+)\", *\"([^\"]+)\", *[0-9]+, *(true|false), *([0-9]+), *[^,]+, *\"([^\"]+)\", *(true|false), *(true|false)}")
+      message(FATAL_ERROR "${VELMO_FACES_TABLE}: a face's row not as expected: ${row}")
+    endif()
+    set(name ${CMAKE_MATCH_1})
+    set(family ${CMAKE_MATCH_2})
+    set(source ${CMAKE_MATCH_5})
+    set(options --autohint)
+    if(CMAKE_MATCH_6)
+      list(APPEND options --em)
+    endif()
+    if(CMAKE_MATCH_7)
+      list(APPEND options --size=${CMAKE_MATCH_4})
+    endif()
     set(out ${dir}/${name}.woff2)
     set(metrics)
     if(ARGC GREATER 2)

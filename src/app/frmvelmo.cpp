@@ -60,12 +60,8 @@ Frmvelmo::Frmvelmo(Tmr1Ticks ticks)
 
 bool Frmvelmo::access_key(char letter)
 {
-    if (letter >= 'A' && letter <= 'Z')
-        letter = static_cast<char>(letter - 'A' + 'a');
-    for (const CommandButton& b : form_.buttons())
-        if (b.visible() && b.access_key() == letter)
-            return click(b.name(), b.index());
-    return false;
+    const CommandButton* b = form_.access_key_button(letter);
+    return b && click(b->name(), b->index());
 }
 
 } // namespace velmo

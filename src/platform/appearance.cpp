@@ -129,11 +129,10 @@ Bounds line_area(const LineShape& l)
         return a.x < b.x ? Bounds{a.x, a.y, b.x - a.x, w} : Bounds{b.x + 1, a.y, a.x - b.x, w};
     if (a.x == b.x && a.y != b.y)
         return a.y < b.y ? Bounds{a.x, a.y, w, b.y - a.y} : Bounds{a.x, b.y + 1, w, a.y - b.y};
-    if (a == b)
-        return {};
-    const int left = std::min(a.x, b.x), top = std::min(a.y, b.y);
-    return {left - w, top - w, std::abs(a.x - b.x) + 1 + 2 * w, std::abs(a.y - b.y) + 1 + 2 * w};
+    return {};
 }
+
+bool fills_background(const Label& label) { return label.font() != FontRole::title; }
 
 int fitted_pixel_size(int pixel_size, int text_width, int label_width)
 {

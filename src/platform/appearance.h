@@ -26,8 +26,13 @@ std::vector<Point> focus_ring(int width, int height);
 // The pixels a line control covers. Along its axis it runs from its first end
 // point up to, not including, the second, so a line is as many pixels long as
 // the distance between its ends; across, it is as many pixels as it is wide.
-// A sloped line's box reaches its width beyond both ends. Empty for a point.
+// Empty for a point, and for a sloped line: the window's lines run across or
+// down only, and a view draws no other.
 Bounds line_area(const LineShape& line);
+
+// Whether a label paints its box in its back colour: all do but the title,
+// the one label that no other control lies under, on a window as black.
+bool fills_background(const Label& label);
 
 // The title's pixel size where its text would not fit the label: smaller in
 // step with its width, which grows in proportion to the size.

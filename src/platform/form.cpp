@@ -95,3 +95,41 @@ std::vector<CommandButton*> Form::tab_order()
 }
 
 } // namespace velmo
+
+namespace velmo {
+
+CommandButton* Form::access_key_button(char letter)
+{
+    if (letter >= 'A' && letter <= 'Z')
+        letter = static_cast<char>(letter - 'A' + 'a');
+    for (CommandButton& b : buttons_)
+        if (b.visible() && letter != 0 && b.access_key() == letter)
+            return &b;
+    return nullptr;
+}
+
+std::size_t Form::stacking_place(const Control& c) const
+{
+    std::size_t place = 0;
+    const auto find_in = [&](const auto& kind) {
+        for (const Control& k : kind) {
+            if (&k == &c)
+                return true;
+            ++place;
+        }
+        return false;
+    };
+    if (find_in(lines_) || find_in(buttons_) || find_in(pictures_) || find_in(labels_))
+        return place;
+    throw RuntimeError("Control not in this window: " + display_name(c));
+}
+
+std::string access_shortcut(const CommandButton& b)
+{
+    const char key = b.access_key();
+    if (key == 0)
+        return {};
+    return std::string("Alt+") + static_cast<char>(key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key);
+}
+
+} // namespace velmo

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,6 +63,18 @@ public:
     std::vector<CommandButton>& buttons() { return buttons_; }
     // The buttons in the order Tab takes them: by tab index, ties in design order.
     std::vector<CommandButton*> tab_order();
+    // The button that Alt and a letter press: the first shown one whose
+    // caption marks that letter, in either case; none where no shown one does.
+    CommandButton* access_key_button(char letter);
+    // Where a control stands in the window's stacking order, 0 the lowest, of
+    // stacking_places(): the lines under the buttons, under the pictures,
+    // under the labels, each kind in design order. So a label may cover a
+    // button or a picture, and a later label an earlier one.
+    std::size_t stacking_place(const Control& control) const;
+    std::size_t stacking_places() const
+    {
+        return lines_.size() + buttons_.size() + pictures_.size() + labels_.size();
+    }
     std::vector<PictureBox>& pictures() { return pictures_; }
     std::vector<LineShape>& lines() { return lines_; }
     std::vector<Timer>& timers() { return timers_; }
@@ -81,6 +94,12 @@ private:
     std::vector<LineShape> lines_;
     std::vector<Timer> timers_;
 };
+
+// The keys that press a button by its access letter, as a page names them
+// (aria-keyshortcuts): Alt alone with the letter, "Alt+S"; empty for a
+// button without one. Not with Ctrl, Meta or Shift held too, nor with AltGr,
+// which types characters on many keyboards.
+std::string access_shortcut(const CommandButton& button);
 
 // "Cmdstart" or "cmdchange(3)": how a control is named in messages.
 std::string control_name(std::string_view name, int index);

@@ -6,16 +6,13 @@
 
 namespace velmo {
 
-namespace {
-constexpr Rect no_dirt{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-}
 
 Raster::Raster(int width, int height, Colour back)
     : width_(std::max(width, 0))
     , height_(std::max(height, 0))
     , back_(to_argb(back))
     , pixels_(static_cast<std::size_t>(width_) * height_, back_)
-    , dirty_(no_dirt)
+    , dirty_{INT_MAX, INT_MAX, INT_MIN, INT_MIN}
 {
 }
 
@@ -92,13 +89,13 @@ void Raster::circle(int cx, int cy, int radius, Colour c)
     }
 }
 
-Rect Raster::take_dirty()
+Bounds Raster::take_dirty()
 {
-    Rect d = dirty_;
-    dirty_ = no_dirt;
+    const auto d = dirty_;
+    dirty_ = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     if (d.left > d.right)
         return {};
-    return d;
+    return {d.left, d.top, d.right - d.left + 1, d.bottom - d.top + 1};
 }
 
 } // namespace velmo

@@ -1,18 +1,13 @@
 #pragma once
 
 #include "colour.h"
+#include "control.h"
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
 namespace velmo {
-
-struct Rect {
-    int left = 0, top = 0, right = -1, bottom = -1; // inclusive; empty when right < left
-
-    bool empty() const { return right < left || bottom < top; }
-};
 
 // The retained image of a picture box: what is drawn stays until Cls, is kept
 // while the box is hidden, and survives a resize. Drawing outside is clipped.
@@ -41,7 +36,7 @@ public:
     void circle(int cx, int cy, int radius, Colour c);
 
     // What changed since the last take, for a view that repaints only that.
-    Rect take_dirty();
+    Bounds take_dirty();
 
 private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
@@ -67,7 +62,11 @@ private:
     int width_, height_;
     std::uint32_t back_;
     std::vector<std::uint32_t> pixels_;
-    Rect dirty_;
+    // The changed pixels' extremes, inclusive: kept so on every put, and
+    // turned into a box only when taken.
+    struct {
+        int left, top, right, bottom;
+    } dirty_;
 };
 
 } // namespace velmo

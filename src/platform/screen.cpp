@@ -49,6 +49,15 @@ Span affected(Span changed, int from, int to)
     return {std::max(first, 0), std::min(end, to)};
 }
 
+Bounds affected(const Bounds& changed, int width, int height, int to_width, int to_height)
+{
+    const Span columns = affected({changed.left, changed.right()}, width, to_width);
+    const Span rows = affected({changed.top, changed.bottom()}, height, to_height);
+    if (columns.empty() || rows.empty())
+        return {};
+    return {columns.first, rows.first, columns.end - columns.first, rows.end - rows.first};
+}
+
 void resample(std::span<const std::uint32_t> argb, int width, int height, int to_width, int to_height,
     Span columns, Span rows, std::span<std::uint32_t> out, int out_stride)
 {

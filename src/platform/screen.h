@@ -65,5 +65,8 @@ void resample(std::span<const std::uint32_t> argb, int width, int height, int to
 // The screen pixels, of a picture `from` pixels long shown `to` long, whose
 // areas take in some of the picture's pixels `changed`.
 Span affected(Span changed, int from, int to);
+// The same for an area of a picture width x height shown at to_width x
+// to_height: the box of screen pixels a view resamples after a draw there.
+Bounds affected(const Bounds& changed, int width, int height, int to_width, int to_height);
 
 } // namespace velmo

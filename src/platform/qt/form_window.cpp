@@ -26,8 +26,8 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, const QIcon& icon)
 
 FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, const QIcon* shown_with)
     : QWidget(parent)
-    , lines_(form.lines(), *this)
-    , stacking_(form.buttons().size() + form.pictures().size() + form.labels().size(), nullptr)
+    , form_(form)
+    , stacking_(form.stacking_places(), nullptr)
     , driver_(dispatcher,
           {[this] { return clock_.elapsed(); },
               [this](std::optional<Driver::Millis> wait) {
@@ -64,6 +64,8 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, cons
         pictures_.push_back({&p, nullptr});
     for (Label& l : form.labels())
         labels_.push_back({&l, nullptr});
+    for (LineShape& l : form.lines())
+        lines_.push_back(make_line(l));
 
     waker_.setSingleShot(true);
     waker_.setTimerType(Qt::CoarseTimer);
@@ -78,41 +80,39 @@ FormWindow::FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, cons
 
 void FormWindow::sync()
 {
-    const std::size_t pictures_at = buttons_.size(), labels_at = pictures_at + pictures_.size();
-    for (std::size_t i = 0; i < labels_.size(); ++i)
-        if (made(labels_[i], labels_at + i, make_label))
-            repaint_requests_ += sync_view(labels_[i]);
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        ButtonView& v = buttons_[i];
+    for (LabelView& v : labels_)
+        if (made(v, make_label))
+            repaint_requests_ += sync_view(v);
+    for (ButtonView& v : buttons_) {
         if (!v.widget && v.model->visible()) {
-            made(v, i, make_button);
+            made(v, make_button);
             connect(v.widget, &QPushButton::clicked, this, [this, b = v.model] { driver_.click(*b); });
             follow_tab_order();
         }
         if (v.widget)
             repaint_requests_ += sync_view(v);
     }
-    for (std::size_t i = 0; i < pictures_.size(); ++i) {
-        PictureView& v = pictures_[i];
-        if (made(v, pictures_at + i, make_picture))
+    for (PictureView& v : pictures_) {
+        if (made(v, make_picture))
             repaint_requests_ += static_cast<std::uint64_t>(sync_view(v));
         else
             v.model->raster().take_dirty(); // drawn while never shown: all of it shows when it is
     }
-    repaint_requests_ += static_cast<std::uint64_t>(lines_.sync());
+    for (LineView& v : lines_)
+        repaint_requests_ += sync_view(v, *this);
 }
 
 // A control gets its widget when it is first shown, so that the first frame
-// builds only what it shows; the widget takes the place in the stacking
-// order that the design gives it (buttons under pictures under labels, each
-// kind in design order), as if it had been there from the start.
-template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t place, Make make)
+// builds only what it shows; the widget takes its control's place in the
+// window's stacking order, as if it had been there from the start.
+template <typename V, typename Make> bool FormWindow::made(V& v, Make make)
 {
     if (v.widget)
         return true;
     if (!v.model->visible())
         return false;
     v.widget = make(*v.model, this).widget;
+    const std::size_t place = form_.stacking_place(*v.model);
     if (QWidget* above = stacking_.above(place))
         v.widget->stackUnder(above);
     else
@@ -121,23 +121,27 @@ template <typename V, typename Make> bool FormWindow::made(V& v, std::size_t pla
     return true;
 }
 
-// Tab goes through the buttons by their tab indexes; labels and pictures take no focus.
+// Tab goes through the shown buttons in the window's tab order; labels and
+// pictures take no focus.
 void FormWindow::follow_tab_order()
 {
-    std::vector<const ButtonView*> order;
-    for (const ButtonView& v : buttons_)
-        if (v.widget)
-            order.push_back(&v);
-    std::sort(order.begin(), order.end(),
-        [](const ButtonView* a, const ButtonView* b) { return a->model->tab_index() < b->model->tab_index(); });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1]->widget, order[i]->widget);
+    QWidget* before = nullptr;
+    for (const CommandButton* b : form_.tab_order()) {
+        const auto v = std::find_if(buttons_.begin(), buttons_.end(), [b](const ButtonView& view) { return view.model == b; });
+        if (!v->widget)
+            continue;
+        if (before)
+            setTabOrder(before, v->widget);
+        before = v->widget;
+    }
 }
 
 void FormWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    lines_.paint(p, event->rect());
+    const ScreenScale scale = paint_on_screen(p, {});
+    for (const LineView& v : lines_)
+        paint(p, v, event->rect(), scale);
 }
 
 } // namespace velmo::qt

@@ -2,7 +2,7 @@
 
 #include "button_view.h"
 #include "label_view.h"
-#include "line_painter.h"
+#include "line_view.h"
 #include "picture_view.h"
 #include "platform/dispatcher.h"
 #include "platform/driver.h"
@@ -19,7 +19,9 @@
 namespace velmo::qt {
 
 // Shows a window model in real widgets, one per control from the moment it
-// is first shown, and drives its timers from real time. Handlers change only the model; after each event
+// is first shown (the page has every element from the start, written at
+// build time; a widget costs the desktop's first frame), and drives its
+// timers from real time. Handlers change only the model; after each event
 // the view takes over what changed and repaints only that.
 // It declares no signals or slots of its own, so it needs no moc.
 class FormWindow : public QWidget {
@@ -42,13 +44,14 @@ protected:
 
 private:
     FormWindow(Form& form, Dispatcher& dispatcher, QWidget* parent, const QIcon* shown_with);
-    template <typename V, typename Make> bool made(V& v, std::size_t place, Make make);
+    template <typename V, typename Make> bool made(V& v, Make make);
     void follow_tab_order();
 
+    Form& form_;
     std::vector<LabelView> labels_;
     std::vector<ButtonView> buttons_;
     std::vector<PictureView> pictures_;
-    LinePainter lines_;
+    std::vector<LineView> lines_;
     Stacking<QWidget*> stacking_;
     QElapsedTimer clock_;
     QTimer waker_;

@@ -26,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        const int drop = baseline(role_, font().pixelSize()) - QFontMetrics(font()).ascent();
+        const int drop = baseline(role_) - QFontMetrics(font()).ascent();
         style()->drawItemText(&p, rect().translated(0, drop), static_cast<int>(alignment()), palette(), isEnabled(),
             text(), foregroundRole());
     }
@@ -54,10 +54,7 @@ LabelView make_label(Label& model, QWidget* window)
     if (!model.spoken_name().empty())
         w->setAccessibleName(qstring(model.spoken_name()));
     w->setTextFormat(Qt::PlainText);
-    // The title's tall face reaches into the credit line's strip; without a
-    // fill of its own (the window behind it is as black), its letters are cut
-    // only where the credit labels, stacked above it, fill their boxes.
-    w->setAutoFillBackground(model.font() != FontRole::title);
+    w->setAutoFillBackground(fills_background(model));
     w->setFont(font_for(model.font()));
     w->setAlignment((model.align() == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     return {&model, w};

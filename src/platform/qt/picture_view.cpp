@@ -7,19 +7,6 @@
 
 namespace velmo::qt {
 
-namespace {
-
-Rect united(const Rect& a, const Rect& b)
-{
-    if (a.empty())
-        return b;
-    if (b.empty())
-        return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
-} // namespace
-
 PictureWidget::PictureWidget(PictureBox& model, QWidget* parent)
     : QWidget(parent)
     , model_(model)
@@ -29,10 +16,10 @@ PictureWidget::PictureWidget(PictureBox& model, QWidget* parent)
     setAccessibleName(qstring(model.spoken_name()));
 }
 
-void PictureWidget::drawn(const Rect& dirt)
+void PictureWidget::drawn(const Bounds& dirt)
 {
-    stale_ = united(stale_, dirt);
-    const QRect area(QPoint(dirt.left, dirt.top), QPoint(dirt.right, dirt.bottom));
+    stale_ = stale_.united(dirt);
+    const QRect area = qrect(dirt);
     update(scale_ == ScreenScale{} ? area : with_rounding(area));
 }
 
@@ -58,16 +45,16 @@ void PictureWidget::paintEvent(QPaintEvent* event)
     if (scale != scale_ || screen_.width() != box.width || screen_.height() != box.height) {
         screen_ = QImage(box.width, box.height, QImage::Format_RGB32);
         scale_ = scale;
-        stale_ = {0, 0, r.width() - 1, r.height() - 1};
+        stale_ = {0, 0, r.width(), r.height()};
     }
     if (!stale_.empty()) {
-        const Span columns = affected({stale_.left, stale_.right + 1}, r.width(), box.width);
-        const Span rows = affected({stale_.top, stale_.bottom + 1}, r.height(), box.height);
+        const Bounds area = affected(stale_, r.width(), r.height(), box.width, box.height);
         const int stride = static_cast<int>(screen_.bytesPerLine() / 4);
-        auto* first = reinterpret_cast<std::uint32_t*>(screen_.bits()) + rows.first * stride + columns.first;
-        const auto words = static_cast<std::size_t>(rows.end - rows.first - 1) * stride + (columns.end - columns.first);
-        if (!columns.empty() && !rows.empty())
-            resample(r.argb(), r.width(), r.height(), box.width, box.height, columns, rows, {first, words}, stride);
+        auto* first = reinterpret_cast<std::uint32_t*>(screen_.bits()) + area.top * stride + area.left;
+        const auto words = static_cast<std::size_t>(area.height - 1) * stride + area.width;
+        if (!area.empty())
+            resample(r.argb(), r.width(), r.height(), box.width, box.height, {area.left, area.right()},
+                {area.top, area.bottom()}, {first, words}, stride);
         stale_ = {};
     }
     p.drawImage(box.left, box.top, screen_);
@@ -78,7 +65,7 @@ PictureView make_picture(PictureBox& model, QWidget* window) { return {&model, n
 int sync_view(PictureView& v)
 {
     int requests = 0;
-    const Rect dirt = v.model->raster().take_dirty();
+    const Bounds dirt = v.model->raster().take_dirty();
     if (v.changed()) {
         v.widget->setGeometry(qrect(v.model->bounds()));
         v.widget->setVisible(v.model->visible());

@@ -17,7 +17,7 @@ public:
     PictureWidget(PictureBox& model, QWidget* parent);
 
     // The raster's area `dirt` was drawn on: repaints the screen pixels it reaches.
-    void drawn(const Rect& dirt);
+    void drawn(const Bounds& dirt);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,7 +28,7 @@ private:
     // drawn on since; kept so that a repaint of an area resamples nothing.
     QImage screen_;
     ScreenScale scale_;
-    Rect stale_;
+    Bounds stale_;
 };
 
 using PictureView = View<PictureBox, PictureWidget*>;

@@ -12,13 +12,11 @@ struct ButtonElement {
 };
 using ButtonView = View<CommandButton, ButtonElement>;
 
-// A real <button> whose face is exactly its colour, with a bevel, its caption
-// (access key underlined) and a dotted ring when it has the focus: made in
-// the page's markup at build time, as the model is.
-ButtonView make_button(CommandButton& model, int layer);
-// The button's element as the page came with it, showing the model as it is.
+// The button's element as the page came with it (page_writer.h): a real
+// <button> whose face is exactly its colour, with a bevel, its caption
+// (access key underlined) and a dotted ring when it has the focus.
 ButtonView bind_button(CommandButton& model);
-// Brings the button up to its model; returns whether it changed the page.
-bool sync_view(ButtonView& v);
+// Brings the button up to its model.
+void sync_view(ButtonView& v);
 
 } // namespace velmo::web

@@ -6,10 +6,8 @@
 // places on whole screen pixels at whatever scale it shows the window (see
 // start.js), but for canvases, whose pixels are the screen's.
 //
-// The page comes with every element of the window, which the build writes
-// through velmo_dom_create and the calls that change elements (see
-// src/app/page_document.cpp); the game only finds them and changes what
-// changes.
+// The page comes with every element of the window, written at build time
+// (page_writer.h); the game only finds them and changes what changes.
 
 #include <cstdint>
 
@@ -22,7 +20,7 @@ using VelmoPressCallback = void (*)(void* user, int element, int letter);
 // An element of the window by its id.
 int velmo_dom_element(const char* id);
 void velmo_dom_style(int element, const char* property, const char* value);
-void velmo_dom_attribute(int element, const char* name, const char* value);
+void velmo_dom_class(int element, const char* css_class);
 void velmo_dom_box(int element, int left, int top, int width, int height);
 // How many screen pixels a window pixel is now, in 1024ths (see ScreenScale),
 // and a call back whenever that changes: a resize, a zoom, another screen.
@@ -36,9 +34,6 @@ void velmo_dom_text(int element, const char* text);
 int velmo_dom_canvas_size(int canvas, int width, int height);
 void velmo_dom_put_pixels(int canvas, const std::uint8_t* rgba, int left, int top, int width, int height);
 
-// The width of an element's text in a CSS font, which it takes, in whole
-// window pixels; its face must be loaded.
-int velmo_dom_text_width(int element, const char* font);
 // A mark in the page's performance timeline.
 void velmo_dom_mark(const char* name);
 
@@ -49,11 +44,4 @@ void velmo_dom_blur(int element);
 // game was up first, in their order, then each as it comes.
 void velmo_dom_take_presses(VelmoPressCallback pressed, void* user);
 void velmo_dom_report(const char* message);
-
-// At build time only: a new element of the window, its id `id`, stacked at
-// `layer` (higher over lower), after those made before it: the document
-// order is the tab order, the layers the stacking. A button's caption with
-// its access letter, at byte `key_at` (or -1), underlined.
-int velmo_dom_create(const char* tag, const char* id, const char* css_class, int layer);
-void velmo_dom_caption(int element, const char* text, int key_at);
 }

@@ -28,9 +28,9 @@ mergeInto(LibraryManager.library, {
     velmoDom.nodes[element].style.setProperty(UTF8ToString(property), UTF8ToString(value));
   },
 
-  velmo_dom_attribute__deps: ['$velmoDom'],
-  velmo_dom_attribute: function (element, name, value) {
-    velmoDom.nodes[element].setAttribute(UTF8ToString(name), UTF8ToString(value));
+  velmo_dom_class__deps: ['$velmoDom'],
+  velmo_dom_class: function (element, cssClass) {
+    velmoDom.nodes[element].className = UTF8ToString(cssClass);
   },
 
   // In window pixels: the page's CSS puts the edges on screen pixels.
@@ -80,19 +80,6 @@ mergeInto(LibraryManager.library, {
   velmo_dom_put_pixels: function (canvas, rgba, left, top, width, height) {
     var pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
     velmoDom.context(canvas).putImageData(new ImageData(pixels, width, height), left, top);
-  },
-
-  // Measured where it stands, in the window's own layout. The font given is
-  // at its size in window pixels, not the window's scale, and nothing
-  // transforms the window, so its CSS pixels are the window's pixels
-  // whatever the screen.
-  velmo_dom_text_width__deps: ['$velmoDom'],
-  velmo_dom_text_width: function (element, font) {
-    var node = velmoDom.nodes[element];
-    var range = document.createRange();
-    node.style.font = UTF8ToString(font);
-    range.selectNodeContents(node);
-    return Math.round(range.getBoundingClientRect().width);
   },
 
   velmo_dom_mark: function (name) {

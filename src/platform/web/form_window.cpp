@@ -12,7 +12,8 @@
 namespace velmo::web {
 
 FormWindow::FormWindow(Form& form, Dispatcher& dispatcher)
-    : start_ms_(emscripten_get_now())
+    : form_(form)
+    , start_ms_(emscripten_get_now())
     , scale_(velmo_dom_screen_scale())
     , driver_(dispatcher,
           {[this] { return static_cast<Driver::Millis>(std::floor(emscripten_get_now() - start_ms_)); },
@@ -83,15 +84,18 @@ void FormWindow::pass_focus_on(const ButtonView& from)
     velmo_dom_blur(from.widget.id);
 }
 
-// A click on a button's element, or an access key: the window's own letters
-// never reach the browser, shown or not (the page keeps them), and a letter
-// clicks the first shown button that has it.
+// A click on a button's element, or an access key's letter (start.js keeps
+// the window's keys from the browser, shown or not).
 void FormWindow::pressed(void* window, int element, int letter)
 {
     auto* w = static_cast<FormWindow*>(window);
-    const auto pressed = std::find_if(w->buttons_.begin(), w->buttons_.end(), [&](const ButtonView& v) {
-        return letter != 0 ? v.model->access_key() == letter && v.model->visible() : v.widget.id == element;
-    });
+    if (letter != 0) {
+        if (const CommandButton* b = w->form_.access_key_button(static_cast<char>(letter)))
+            w->driver_.click(*b);
+        return;
+    }
+    const auto pressed = std::find_if(
+        w->buttons_.begin(), w->buttons_.end(), [&](const ButtonView& v) { return v.widget.id == element; });
     if (pressed != w->buttons_.end())
         w->driver_.click(*pressed->model);
 }

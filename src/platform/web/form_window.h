@@ -35,6 +35,7 @@ private:
     // order takes the focus, as on the desktop.
     void pass_focus_on(const ButtonView& from);
 
+    Form& form_;
     std::vector<ButtonView> buttons_; // in tab order
     std::vector<PictureView> pictures_;
     std::vector<LabelView> labels_;

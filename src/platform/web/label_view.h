@@ -11,18 +11,16 @@ namespace velmo::web {
 struct LabelElement {
     int id;
     std::string caption;
-    Colour fore, back;
+    Colour fore;
     Bounds bounds;
     bool shown;
 };
 using LabelView = View<Label, LabelElement>;
 
-// A plain-text label in its role's face, on the window: made in the page's
-// markup at build time, as the model is.
-LabelView make_label(Label& model, int layer);
-// The label's element as the page came with it, showing the model as it is.
+// The label's element as the page came with it (page_writer.h), in its
+// role's face, showing the model as it is.
 LabelView bind_label(Label& model);
-// Brings the label up to its model; returns whether it changed the page.
-bool sync_view(LabelView& v);
+// Brings the label up to its model.
+void sync_view(LabelView& v);
 
 } // namespace velmo::web

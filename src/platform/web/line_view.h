@@ -12,13 +12,11 @@ struct LineElement {
 };
 using LineView = View<LineShape, LineElement>;
 
-// A line control as a box of its colour under the window's other elements:
-// exactly the pixels the desktop paints for it.
-// Made in the page's markup at build time, as the model is.
-LineView make_line(LineShape& model, int layer);
-// The line's element as the page came with it, showing the model as it is.
+// The line's element as the page came with it (page_writer.h): a box of its
+// colour under the window's other elements, exactly the pixels the desktop
+// paints for it.
 LineView bind_line(LineShape& model);
-// Brings the line up to its model; returns whether it changed the page.
-bool sync_view(LineView& v);
+// Brings the line up to its model.
+void sync_view(LineView& v);
 
 } // namespace velmo::web

@@ -17,15 +17,13 @@ struct PictureElement {
 };
 using PictureView = View<PictureBox, PictureElement>;
 
-// A picture box: its retained raster on a canvas with a pixel for each screen
-// pixel of its box, each screen pixel the mean of the raster's area it covers
-// (see resample), so that no browser scales it; no frame.
-// Made in the page's markup at build time, as the model is.
-PictureView make_picture(PictureBox& model, int layer);
-// The box's canvas as the page came with it.
+// A picture box's canvas as the page came with it (page_writer.h): its
+// retained raster with a pixel for each screen pixel of its box, each screen
+// pixel the mean of the raster's area it covers (see resample), so that no
+// browser scales it; no frame.
 PictureView bind_picture(PictureBox& model);
 // Brings the box up to its model at the window's scale and copies in what was
-// drawn on it; returns how many changes it made to the page.
-int sync_view(PictureView& v, ScreenScale scale);
+// drawn on it.
+void sync_view(PictureView& v, ScreenScale scale);
 
 } // namespace velmo::web

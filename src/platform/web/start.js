@@ -115,10 +115,12 @@ var velmo = (function () {
   addEventListener("resize", fit);
 
   // Every press, one way in: a click on a button of the window (by mouse,
-  // touch or the keyboard's Space and Enter), and an access key, Alt and a
-  // letter of the window's own buttons, shown or not, which the browser
-  // never gets. By the key's place, not its character: Alt changes the
-  // character on some layouts.
+  // touch or the keyboard's Space and Enter), and an access key, the keys a
+  // button of the window names in its aria-keyshortcuts ("Alt+S": Alt and
+  // S, and no other modifier, AltGr included, which types characters on
+  // many layouts), shown or not, which the browser never gets; a held key's
+  // repeats are kept from it too, and press nothing more. By the key's
+  // place, not its character: Alt changes the character on some layouts.
   function press(what) {
     if (page.take) {
       page.take(what);
@@ -132,12 +134,19 @@ var velmo = (function () {
       press(button);
     }
   }
+  var modifiers = [["Control", "ctrlKey"], ["Alt", "altKey"], ["Shift", "shiftKey"], ["Meta", "metaKey"], ["AltGraph"]];
   function key(e) {
     var m = /^Key([A-Z])$/.exec(e.code);
-    var letter = m && e.altKey && !e.ctrlKey && !e.metaKey && !e.repeat ? m[1] : null;
-    if (letter && root.querySelector('button[aria-keyshortcuts="Alt+' + letter + '"]')) {
+    if (!m) {
+      return;
+    }
+    var chord = modifiers.filter(function (k) { return k[1] ? e[k[1]] : e.getModifierState(k[0]); })
+      .map(function (k) { return k[0]; }).concat(m[1]).join("+");
+    if (root.querySelector('button[aria-keyshortcuts="' + chord + '"]')) {
       e.preventDefault();
-      press(letter.toLowerCase());
+      if (!e.repeat) {
+        press(m[1].toLowerCase());
+      }
     }
   }
   root.addEventListener("click", click);
