@@ -143,39 +143,70 @@ TEST(Dispatcher, ties_fire_in_design_order)
 
 // The driver both views run the dispatcher with: what it asks the view to
 // do after each event, on a clock the test sets.
-TEST_F(Dispatching, the_driver_takes_ticks_before_a_click_and_wakes_for_the_next_seen_tick)
+struct Driving : Dispatching {
+    Driver::Millis clock = 0;
+    bool failing = false;
+    std::vector<std::string> seen; // what the view was asked to do
+
+    Driver::Toolkit toolkit()
+    {
+        return {[this] { return clock; },
+            [this](std::optional<Driver::Millis> w) { seen.push_back(w ? "wake in " + std::to_string(*w) : "no wake"); },
+            [this] { seen.push_back("sync"); }, [this](const char* what) { seen.push_back(std::string("failed: ") + what); }};
+    }
+    void SetUp() override
+    {
+        Dispatching::SetUp();
+        d.on_tick("Fast", [this] {
+            if (failing)
+                throw RuntimeError("Overflow");
+            log.push_back("Fast@" + std::to_string(d.now()));
+        });
+    }
+};
+
+TEST_F(Driving, a_click_takes_the_ticks_due_before_it_then_syncs_and_wakes_for_the_next)
+{
+    Driver driver{d, toolkit()};
+    driver.start();
+    clock = 7;
+    driver.click(form.button("Go"));
+    EXPECT_EQ(log, (std::vector<std::string>{"Fast@2", "Fast@4", "Fast@6", "Go@7"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"wake in 2", "sync", "wake in 1"}));
+}
+
+TEST_F(Driving, a_wake_up_fires_the_ticks_due_then_syncs)
+{
+    Driver driver{d, toolkit()};
+    driver.start();
+    clock = 9;
+    driver.woken();
+    EXPECT_EQ(log, (std::vector<std::string>{"Fast@2", "Fast@4", "Fast@6", "Fast@8"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"wake in 2", "sync", "wake in 1"}));
+}
+
+// A toolkit's timer holds no more than 2^30 ms.
+TEST_F(Driving, the_wait_asked_for_is_at_most_2_to_the_30_ms)
 {
     static constexpr std::array<Entry<Timer>, 1> longest{{{"Long", -1, {INT_MAX, true}}}};
     Form far{FormDesign{"t", colours::black, 10, 10, {}, {}, {}, {}, longest}};
     Dispatcher far_off{far};
-    Driver::Millis clock = 0;
-    bool failing = false;
-    d.on_tick("Fast", [&] {
-        if (failing)
-            throw RuntimeError("Overflow");
-        log.push_back("Fast@" + std::to_string(d.now()));
-    });
-    std::vector<std::string> seen; // what the view was asked to do
-    const auto toolkit = [&] {
-        return Driver::Toolkit{[&] { return clock; },
-            [&](std::optional<Driver::Millis> w) { seen.push_back(w ? "wake in " + std::to_string(*w) : "no wake"); },
-            [&] { seen.push_back("sync"); }, [&](const char* what) { seen.push_back(std::string("failed: ") + what); }};
-    };
-    Driver driver{d, toolkit()}, far_driver{far_off, toolkit()};
-    far_driver.start(); // a toolkit's timer holds no more than 2^30 ms
+    Driver driver{far_off, toolkit()};
     driver.start();
-    clock = 7;
-    driver.click(form.button("Go"));
-    clock = 9;
-    driver.woken();
+    EXPECT_EQ(seen, (std::vector<std::string>{"wake in 1073741824"}));
+}
+
+TEST_F(Driving, a_run_time_error_is_reported_once_and_ends_every_event_after_it)
+{
+    Driver driver{d, toolkit()};
+    driver.start();
     failing = true;
-    clock = 10;
+    clock = 4;
     driver.woken();
     driver.click(form.button("Go"));
     driver.woken();
-    EXPECT_EQ(log, (std::vector<std::string>{"Fast@2", "Fast@4", "Fast@6", "Go@7", "Fast@8"}));
-    EXPECT_EQ(seen, (std::vector<std::string>{"wake in 1073741824", "wake in 2", "sync", "wake in 1", "sync",
-                        "wake in 1", "no wake", "failed: Overflow"}));
+    EXPECT_EQ(log, std::vector<std::string>{});
+    EXPECT_EQ(seen, (std::vector<std::string>{"wake in 2", "no wake", "failed: Overflow"}));
     EXPECT_TRUE(driver.ended());
 }
 
