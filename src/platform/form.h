@@ -96,9 +96,9 @@ private:
 };
 
 // The keys that press a button by its access letter, as a page names them
-// (aria-keyshortcuts): Alt alone with the letter, "Alt+S"; empty for a
-// button without one. Not with Ctrl, Meta or Shift held too, nor with AltGr,
-// which types characters on many keyboards.
+// (aria-keyshortcuts): Alt with the letter, "Alt+S", in either case (Shift
+// held or not); empty for a button without one. Not with Ctrl or Meta held
+// too, nor with AltGr, which types characters on many keyboards.
 std::string access_shortcut(const CommandButton& button);
 
 // "Cmdstart" or "cmdchange(3)": how a control is named in messages.

@@ -115,12 +115,13 @@ var velmo = (function () {
   addEventListener("resize", fit);
 
   // Every press, one way in: a click on a button of the window (by mouse,
-  // touch or the keyboard's Space and Enter), and an access key, the keys a
+  // touch or the keyboard's Space and Enter), and an access key: the keys a
   // button of the window names in its aria-keyshortcuts ("Alt+S": Alt and
-  // S, and no other modifier, AltGr included, which types characters on
-  // many layouts), shown or not, which the browser never gets; a held key's
-  // repeats are kept from it too, and press nothing more. By the key's
-  // place, not its character: Alt changes the character on some layouts.
+  // S, with Shift or without, but not with Ctrl, Meta or AltGr, which types
+  // characters on many layouts), shown or not, which the browser never
+  // gets; a held key's repeats are kept from it too, and press nothing
+  // more. By the key's place, not its character: Alt changes the character
+  // on some layouts.
   function press(what) {
     if (page.take) {
       page.take(what);
@@ -134,7 +135,7 @@ var velmo = (function () {
       press(button);
     }
   }
-  var modifiers = [["Control", "ctrlKey"], ["Alt", "altKey"], ["Shift", "shiftKey"], ["Meta", "metaKey"], ["AltGraph"]];
+  var modifiers = [["Control", "ctrlKey"], ["Alt", "altKey"], ["Meta", "metaKey"], ["AltGraph"]];
   function key(e) {
     var m = /^Key([A-Z])$/.exec(e.code);
     if (!m) {
