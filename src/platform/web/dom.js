@@ -2,7 +2,7 @@
 // the page's start (start.js) fits the window, draws the focus rings and
 // takes the presses. Elements are kept in one list and named by their place
 // in it, so C++ holds plain numbers.
-mergeInto(LibraryManager.library, {
+var velmoCalls = {
   $velmoDom: {
     nodes: [],
     contexts: [],
@@ -14,7 +14,6 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  velmo_dom_element__deps: ['$velmoDom'],
   velmo_dom_element: function (id) {
     var node = document.getElementById(UTF8ToString(id));
     if (!node) {
@@ -23,18 +22,15 @@ mergeInto(LibraryManager.library, {
     return velmoDom.nodes.push(node) - 1;
   },
 
-  velmo_dom_style__deps: ['$velmoDom'],
   velmo_dom_style: function (element, property, value) {
     velmoDom.nodes[element].style.setProperty(UTF8ToString(property), UTF8ToString(value));
   },
 
-  velmo_dom_class__deps: ['$velmoDom'],
   velmo_dom_class: function (element, cssClass) {
     velmoDom.nodes[element].className = UTF8ToString(cssClass);
   },
 
   // In window pixels: the page's CSS puts the edges on screen pixels.
-  velmo_dom_box__deps: ['$velmoDom'],
   velmo_dom_box: function (element, left, top, width, height) {
     var s = velmoDom.nodes[element].style;
     s.setProperty('--x', left);
@@ -53,17 +49,14 @@ mergeInto(LibraryManager.library, {
     };
   },
 
-  velmo_dom_show__deps: ['$velmoDom'],
   velmo_dom_show: function (element, shown) {
     velmoDom.nodes[element].hidden = !shown;
   },
 
-  velmo_dom_text__deps: ['$velmoDom'],
   velmo_dom_text: function (element, text) {
     velmoDom.nodes[element].textContent = UTF8ToString(text);
   },
 
-  velmo_dom_canvas_size__deps: ['$velmoDom'],
   velmo_dom_canvas_size: function (canvas, width, height) {
     var node = velmoDom.nodes[canvas];
     // Any size set, even the same, drops the bitmap and the browser's
@@ -76,7 +69,6 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
 
-  velmo_dom_put_pixels__deps: ['$velmoDom'],
   velmo_dom_put_pixels: function (canvas, rgba, left, top, width, height) {
     var pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
     velmoDom.context(canvas).putImageData(new ImageData(pixels, width, height), left, top);
@@ -86,25 +78,21 @@ mergeInto(LibraryManager.library, {
     performance.mark(UTF8ToString(name));
   },
 
-  velmo_dom_focused__deps: ['$velmoDom'],
   velmo_dom_focused: function (element) {
     return document.activeElement === velmoDom.nodes[element] ? 1 : 0;
   },
 
-  velmo_dom_focus__deps: ['$velmoDom'],
   velmo_dom_focus: function (element) {
     // The window never scrolls, not even to show the focus.
     velmoDom.nodes[element].focus({ preventScroll: true });
   },
 
-  velmo_dom_blur__deps: ['$velmoDom'],
   velmo_dom_blur: function (element) {
     velmoDom.nodes[element].blur();
   },
 
   // start.js's queue first, then each press as it comes: a button, or the
   // letter of an access key.
-  velmo_dom_take_presses__deps: ['$velmoDom'],
   velmo_dom_take_presses: function (pressed, user) {
     velmo.take = function (press) {
       var button = typeof press === 'string' ? -1 : velmoDom.nodes.indexOf(press);
@@ -120,4 +108,11 @@ mergeInto(LibraryManager.library, {
     console.error(text);
     alert(text);
   },
+};
+// Every call reaches the elements through the one list.
+Object.keys(velmoCalls).forEach(function (name) {
+  if (name[0] !== '$') {
+    velmoCalls[name + '__deps'] = ['$velmoDom'];
+  }
 });
+mergeInto(LibraryManager.library, velmoCalls);

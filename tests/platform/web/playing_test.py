@@ -164,6 +164,10 @@ class PlayingTest(PageTest):
                  ("Alt+X, no button's", "KeyX", {}, False, False),
                  ("Alt+S held", "KeyS", {"repeat": True}, True, False),
                  ("Alt+Shift+S", "KeyS", {"shiftKey": True}, True, True))
+        # WebKit's events made by a script take no AltGr.
+        if not p.js("return new KeyboardEvent('keydown', {modifierAltGraph: true}).getModifierState('AltGraph')"):
+            print(f"access_key_chords: AltGr left out: {ENGINE}'s script-made events have none", file=sys.stderr)
+            cases = [c for c in cases if "AltGr" not in c[0]]
         for case, code, init, kept, pressed in cases:
             with self.subTest(case=case):
                 seen = p.js(f"const e = new KeyboardEvent('keydown', Object.assign({{code: '{code}', key: '{code[3].lower()}',"
@@ -171,8 +175,9 @@ class PlayingTest(PageTest):
                             "document.body.dispatchEvent(e);"
                             "return [e.defaultPrevented, document.getElementById('Cmdstart').hidden];")
                 self.assertEqual(seen, [kept, pressed])
-        # The instrument counts each Alt+S the browser was left: the three with Alt held.
-        self.assertEqual(p.js("const n = __velmo.altKeysKept; __velmo.altKeysKept = 0; return n"), 3)
+        # The instrument counts each Alt+S the browser was left: those with Alt held.
+        left = sum(1 for c in cases if c[1] == "KeyS" and not c[3] and c[2].get("altKey", True))
+        self.assertEqual(p.js("const n = __velmo.altKeysKept; __velmo.altKeysKept = 0; return n"), left)
         self.expect_answering(1, p.read())
 
     def test_cannot_run(self):
