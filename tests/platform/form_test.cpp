@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -27,33 +28,17 @@ struct Window : ::testing::Test {
 // Lines under buttons, under pictures, under labels; each kind in design order.
 TEST_F(Window, stacks_lines_under_buttons_under_pictures_under_labels)
 {
-    struct Case {
-        std::string_view name;
-        int index;
-        std::size_t place;
+    std::vector<std::size_t> places, expected(57);
+    const auto add = [&](const auto& kind) {
+        for (const Control& c : kind)
+            places.push_back(form.stacking_place(c));
     };
-    const auto place = [&](const Case& c) -> const Control& {
-        if (c.name.starts_with("Line"))
-            return form.line(c.name, c.index);
-        if (c.name.starts_with("Pic"))
-            return form.picture(c.name, c.index);
-        if (c.name.starts_with("Cmd") || c.name.starts_with("cmd"))
-            return form.button(c.name, c.index);
-        return form.label(c.name, c.index);
-    };
-    for (const Case& c : std::array<Case, 10>{{
-             {"Line4", 0, 0},
-             {"Line5", -1, 7},
-             {"Cmdnew", -1, 8},
-             {"Cmdstart", -1, 9},
-             {"cmdchange", 7, 19},
-             {"Pic1", -1, 20},
-             {"Pic2", -1, 22},
-             {"lblotsikko", -1, 23},
-             {"lblwritten", -1, 25}, // the credit line over the title
-             {"Lblscore2", 10, 56},
-         }})
-        EXPECT_EQ(form.stacking_place(place(c)), c.place) << c.name << "(" << c.index << ")";
+    add(form.lines());
+    add(form.buttons());
+    add(form.pictures());
+    add(form.labels());
+    std::iota(expected.begin(), expected.end(), std::size_t{0});
+    EXPECT_EQ(places, expected);
     EXPECT_EQ(form.stacking_places(), 57u);
     const Form other{frmvelmo_design()};
     EXPECT_THROW((void)form.stacking_place(other.labels().front()), RuntimeError);
